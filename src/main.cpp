@@ -1,0 +1,44 @@
+// Vovuzavo: wires the real terminal, the music and the clock, and runs the game.
+// Every way out (quitting, death, the end of the adventure, closed input, a signal)
+// restores the terminal, stops the music and exits with status 1.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "console/curses_terminal.hpp"
+#include "console/game_over.hpp"
+#include "console/mp3_player.hpp"
+#include "hero/game.hpp"
+#include "hero/random.hpp"
+#include "shell/main_flow.hpp"
+
+namespace {
+
+// Libraries must not print over the game's screen.
+void silence_stderr() {
+    const int null_fd = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (null_fd >= 0) {
+        dup2(null_fd, STDERR_FILENO);
+        close(null_fd);
+    }
+}
+
+}  // namespace
+
+int main() {
+    const int saved_stderr = dup(STDERR_FILENO);
+    silence_stderr();
+    {
+        vov::Mp3Player music;
+        vov::SystemClock clock;
+        vov::CursesTerminal terminal;
+        vov::Game game(terminal.screen(), terminal, music, clock);
+        try {
+            vov::run_game(game);
+        } catch (const vov::GameOver&) {
+        }
+        terminal.restore();
+        music.stop();
+    }
+    if (saved_stderr >= 0) dup2(saved_stderr, STDERR_FILENO);
+    return 1;
+}
