@@ -322,12 +322,12 @@ void meals_entry(Game& game) {
 }
 
 void water_entry(Game& game) {
-    start_entry(game, "- quantit%c d'eau transport%ce:", 130, 130);
+    start_entry(game, "- quantit%ce d'eau transport%ce:", 130, 130);
     game.printf(" l'eau que vous portez dans une ");
     game.cprintf("gourde");
-    game.printf(" ou d'autres\n");
-    game.printf("r%ccipients se boit surtout pendant les repas et, comme eux, vous rend des\n", 130);
-    game.printf("points de vie perdus. Elle a d'autres usages, comme ");
+    game.printf(" ou\n");
+    game.printf("d'autres r%ccipients se boit surtout pendant les repas et, comme eux, vous rend\n", 130);
+    game.printf("des points de vie perdus. Elle a d'autres usages, comme ");
     game.cprintf("%cteindre un feu", 130);
     game.printf(".\n\n");
 }
