@@ -220,8 +220,9 @@ Scene spider_fight(Game& game) {
 }
 
 void draw_spider_body(Game& game) {
-    game.printf("L'araignee morte est encore agitee de quelques soubresauts, puis se recroqueville\n"
-                "sur elle-meme. C'est l'adversaire le plus coriace que vous ayez affronte jusqu'ici.\n\n"
+    game.printf("L'araignee morte est encore agitee de quelques soubresauts, puis elle se\n"
+                "recroqueville sur elle-meme. C'est l'adversaire le plus coriace que vous ayez\n"
+                "affronte jusqu'ici.\n\n"
                 "Son corps repugnant eveille pourtant votre curiosite.\n\n");
     game.printf("Que voulez vous faire ?\n\n\n");
     game.printf("1) Examiner le corps de l'arachnide.\n\n");

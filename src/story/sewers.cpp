@@ -226,7 +226,7 @@ void snake_name(Game& game, const char* name) {
 
 void run_for_the_ladder(Game& game) {
     game.printf("Vous courez vers l'echelle et commencez a grimper. Soudain, vous entendez un\n"
-                "sifflement. Une creature jaillit de la cavite. ");
+                "sifflement. Une creature jaillit de la cavite.\n\n");
     game.printf("Il s'agit d'un ");
     snake_name(game, "serpent des catacombes");
     game.printf(".\n\n");

@@ -41,8 +41,9 @@ public:
     void watch(const std::string& text) { watched_[text] = {}; }
     // How many screens showed a watched `text`.
     int screens_showing(const std::string& text) const;
-    // The anchors not reached yet.
+    // The anchors not reached yet, and the first of them.
     std::size_t left() const { return script_.size(); }
+    std::string next_anchor() const { return script_.empty() ? "" : script_.front().anchor; }
 
 private:
     void answer();

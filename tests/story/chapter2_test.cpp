@@ -85,8 +85,7 @@ protected:
         AnchoredKeys keys(t, std::move(script));
         for (const char* text : {kCreatureFight, kLostInSewers}) keys.watch(text);
         play_chapter2(t.game);
-        EXPECT_EQ(keys.left(), 0u) << "the chapter ended before this anchor: "
-                                   << t.text();
+        EXPECT_EQ(keys.left(), 0u) << "not reached: " << keys.next_anchor() << "\n" << t.text();
         creature_fights = keys.screens_showing(kCreatureFight);
         wandering_losses = keys.screens_showing(kLostInSewers);
         EXPECT_EQ(t.game.hero.chapter, 3);

@@ -33,7 +33,7 @@ protected:
         AnchoredKeys keys(t, std::move(script));
         keys.watch(kCrossroads);
         play_chapter3(t.game);
-        EXPECT_EQ(keys.left(), 0u) << "the chapter ended before this anchor: " << t.text();
+        EXPECT_EQ(keys.left(), 0u) << "not reached: " << keys.next_anchor() << "\n" << t.text();
         crossroads_shown = keys.screens_showing(kCrossroads);
         // Every road ends with the adventure reset.
         EXPECT_EQ(hero.chapter, 1);
