@@ -1,323 +1,177 @@
-// Chapter 2 played through with a fixed clock and a hero who wins every fight with
-// one blow: the guards' pockets, the spider and the burning field, the gate's
-// bribes and the ways through the sewers.
+// Chapter 2 played through by every road, with a fixed clock and a hero who wins
+// every fight with one blow: the guards' pockets, the spider and the burning
+// field, the gate's offers and the ways through the sewers.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "anchored_keys.hpp"
+#include "playthrough.hpp"
 #include "story/chapters.hpp"
-#include "test_game.hpp"
 
 namespace vov::test {
 namespace {
 
-using Script = std::deque<AnchoredKey>;
-
-// A clock second at which the hero's first blow is not avoided: the blow
-// reseeds, rolls its damage, then one roll in three lets the monster avoid it.
-std::int64_t clock_where_blows_land() {
-    for (std::int64_t seconds = 1000;; ++seconds) {
-        Random r;
-        r.seed(static_cast<std::uint32_t>(seconds));
-        r.draw();
-        if (r.draw() % 3 != 0) return seconds;
-    }
-}
-
-// The luck draw of the gate: seeded from the clock, one roll modulo 5.
-int gate_draw(std::int64_t seconds) {
-    Random r;
-    r.seed(static_cast<std::uint32_t>(seconds));
-    return r.draw() % 5;
-}
-
-// The anchors of the road's menus.
+// The menus of the road and of the sewers, by a text of their own.
 const char* const kGuardBodies = "1) Fouillez les depouilles";
 const char* const kFirstGuard = "1) Fouillez le deuxieme garde";
 const char* const kCerealFields = "3) Courir en direction de Voderuri.";
 const char* const kSpiderBody = "1) Examiner le corps de l'arachnide.";
 const char* const kWalls = "2) Essayer d'entrer dans la ville en passant";
 const char* const kGate = "4) Leur donner 10 pieces d'or.";
-const char* const kNotEnoughGold = "Vous n'avez pas assez d'or pour faire cela.";
-// The anchors of the sewers' forks.
+const char* const kNoGold = "Vous n'avez pas assez d'or pour faire cela.";
 const char* const kEntrance = "soit aller a droite.";
 const char* const kCorridor = "Vous pouvez aller a droite ou a gauche";
-const char* const kForkLeftOrStraight = "Vous pouvez aller tout droit ou a gauche.";
+const char* const kLeftOrStraight = "Vous pouvez aller tout droit ou a gauche.";
 const char* const kLeftTurn = "Vous vous retrouvez plus loin a un embranchement.";
-const char* const kForkLeftOrRight = "Vous continuez votre route.";
+const char* const kLeftOrRight = "Vous continuez votre route.";
 const char* const kBackAtEntrance = "vous voici de retour a la premiere bifurcation";
-const char* const kGreatHall = "3) Examiner la cavite.";
+const char* const kHall = "3) Examiner la cavite.";
 const char* const kAfterSnake = "Deux chois s'offrent maintenant a vous:";
-const char* const kCreatureFight = "celebre ecole de magie";
-const char* const kLostInSewers = "Le fait de vous etre egare dans ces egouts";
+// Screens counted on the way.
+const char* const kCreature = "celebre ecole de magie";
+const char* const kWandered = "Le fait de vous etre egare dans ces egouts";
 
 Script operator+(Script first, const Script& then) {
     first.insert(first.end(), then.begin(), then.end());
     return first;
 }
 
-// Straight to the walls: no search, weapon out in the fields, no fang.
-Script road_to_walls() {
-    return {{kGuardBodies, '2'}, {kCerealFields, '1'}, {kSpiderBody, '2'}};
+// No search, weapon out in the fields, no fang.
+const Script kToTheWalls = {{kGuardBodies, '2'}, {kCerealFields, '1'}, {kSpiderBody, '2'}};
+// Straight on and left to the hall, then up the ladder.
+const Script kShortestSewers = {{kEntrance, '1'}, {kCorridor, '1'}, {kHall, '1'}, {kAfterSnake, '1'}};
+
+int tracks(const Playthrough& p, const std::string& track) {
+    return static_cast<int>(std::count(p.t.music.tracks.begin(), p.t.music.tracks.end(), track));
 }
 
-// From the sewer entrance, straight on and left to the hall, then up the ladder.
-Script shortest_sewers() {
-    return {{kEntrance, '1'}, {kCorridor, '1'}, {kGreatHall, '1'}, {kAfterSnake, '1'}};
+void play_chapter(Playthrough& p, Script script) {
+    p.watch(kCreature);
+    p.watch(kWandered);
+    p.play(play_chapter2, std::move(script));
+    EXPECT_EQ(p.hero.chapter, 3);
+    EXPECT_EQ(p.t.game.current_chapter, 3);
 }
 
-int count_tracks(const TestGame& t, const std::string& track) {
-    return static_cast<int>(std::count(t.music.tracks.begin(), t.music.tracks.end(), track));
-}
-
-class Chapter2Test : public ::testing::Test {
-protected:
-    Chapter2Test() {
-        make_strong_hero(t.game.hero, kBarbarian);
-        t.clock.seconds = clock_where_blows_land();
-        t.game.current_chapter = 2;
-    }
-
-    // Plays the whole chapter; every anchor must have been reached and the
-    // chapter must hand over to chapter 3.
-    void play(Script script) {
-        AnchoredKeys keys(t, std::move(script));
-        for (const char* text : {kCreatureFight, kLostInSewers}) keys.watch(text);
-        play_chapter2(t.game);
-        EXPECT_EQ(keys.left(), 0u) << "not reached: " << keys.next_anchor() << "\n" << t.text();
-        creature_fights = keys.screens_showing(kCreatureFight);
-        wandering_losses = keys.screens_showing(kLostInSewers);
-        EXPECT_EQ(t.game.hero.chapter, 3);
-        EXPECT_EQ(t.game.current_chapter, 3);
-    }
-
-    Hero& hero = t.game.hero;
-    TestGame t;
-    int creature_fights = 0;
-    int wandering_losses = 0;
-};
-
-// ---- The guards' pockets ----
-
-TEST_F(Chapter2Test, BarbarianGetsHelmetAndGoldOnceAndIsBittenByTheRatTrap) {
-    play(Script{{kGuardBodies, '1'},
-          {kFirstGuard, '9'},
-          {kFirstGuard, '1',
-           [&] {
-               // Shown again after the sheet: same lines, no second grant.
-               EXPECT_NE(t.find_row("casque d'ecailles noire"), 0);
-               EXPECT_EQ(hero.defense, 42);
-               EXPECT_EQ(hero.base_defense, 42);
-               EXPECT_EQ(hero.gold, 5);
-               EXPECT_EQ(t.colour_of("5 pieces d'or"), 11);
-           }},
-          {"Tordevis", ' ',
-           [&] {
-               EXPECT_EQ(hero.hp, 298);
-               EXPECT_NE(t.find_row("2 points de sante"), 0);
-               EXPECT_EQ(t.colour_of("Tordevis"), 13);
-               EXPECT_EQ(t.colour_of("Que cela te serve de lecon miserable voleur !"), 6);
-           }},
-          {kCerealFields, '1'},
-          {kSpiderBody, '2'},
-          {kWalls, '2'}} +
-         shortest_sewers());
-    EXPECT_EQ(hero.item_owned[kSlotHead], 1);
+// Both guards searched, the sheet viewed at the first; the crouch in the fields;
+// the fang; the guards left alone; then the creature at the first bend and two
+// wrong loops back to it before the hall, the bones and the bracelets.
+TEST(Chapter2, BarbarianSearchesEverythingAndWandersInTheSewers) {
+    Playthrough p(kBarbarian);
+    Hero& hero = p.hero;
+    auto helmet_and_gold_once = [&] {
+        EXPECT_NE(p.t.find_row("casque d'ecailles noire"), 0);
+        EXPECT_EQ(hero.defense, 42);
+        EXPECT_EQ(hero.base_defense, 42);
+        EXPECT_EQ(hero.gold, 5);
+        EXPECT_EQ(p.t.colour_of("5 pieces d'or"), 11);
+    };
+    auto rat_trap = [&] {
+        EXPECT_EQ(hero.hp, 298);
+        EXPECT_EQ(p.t.colour_of("Tordevis"), 13);
+        EXPECT_EQ(p.t.colour_of("Que cela te serve de lecon miserable voleur !"), 6);
+    };
+    auto one_health_lost = [&] { EXPECT_EQ(hero.hp, hero.max_hp - 1); };
+    play_chapter(p, {{kGuardBodies, '1'}, {kFirstGuard, '9'},
+                     {kFirstGuard, '1', helmet_and_gold_once},
+                     {"Tordevis", ' ', rat_trap},
+                     {kCerealFields, '2'},
+                     {"4 points de sante", ' ', [&] { EXPECT_EQ(hero.hp, 294); }},
+                     {kSpiderBody, '1'}, {kWalls, '1'}, {kGate, '1'},
+                     {kEntrance, '2'}, {kLeftOrStraight, '1'},
+                     {kLeftTurn, '1', [&] { EXPECT_NE(p.t.find_row("Vous esperez ne pas"), 0); }},
+                     {"Vous etes deja passer par cet endroit", ' '},
+                     {kLeftOrStraight, '1'}, {kLeftTurn, '2'}, {kBackAtEntrance, '2'},
+                     {kLeftOrStraight, '2'}, {kHall, '2', one_health_lost}, {kAfterSnake, '2'}});
+    EXPECT_EQ(p.screens_showing(kCreature), 1);
+    EXPECT_EQ(p.screens_showing(kWandered), 1);
     EXPECT_STREQ(hero.item_name[kSlotHead], "casque en ecailles noires");
-    EXPECT_EQ(hero.defense, 42);
-    EXPECT_EQ(hero.gold, 5);
-    // The way through the second guard starts no countryside track.
-    EXPECT_EQ(count_tracks(t, "campagne.mp3"), 0);
-}
-
-TEST_F(Chapter2Test, WizardAndPriestFindNoHelmetButTheGold) {
-    for (const int hero_class : {kWizard, kPriest}) {
-        TestGame game;
-        make_strong_hero(game.game.hero, hero_class);
-        game.clock.seconds = t.clock.seconds;
-        AnchoredKeys keys(game, Script{{kGuardBodies, '1'},
-                                 {kFirstGuard, '2',
-                                  [&] { EXPECT_EQ(game.find_row("casque"), 0); }},
-                                 {kCerealFields, '1'},
-                                 {kSpiderBody, '2'},
-                                 {kWalls, '2'}} +
-                                    shortest_sewers());
-        play_chapter2(game.game);
-        EXPECT_EQ(keys.left(), 0u);
-        EXPECT_EQ(game.game.hero.item_owned[kSlotHead], 0);
-        EXPECT_EQ(game.game.hero.base_defense, 40);
-        EXPECT_EQ(game.game.hero.gold, 5);
-        EXPECT_EQ(count_tracks(game, "campagne.mp3"), 1);
-    }
-}
-
-TEST_F(Chapter2Test, ThiefPullsTheRatTrapOutUnharmed) {
-    hero.hero_class = kThief;
-    play(Script{{kGuardBodies, '1'},
-          {kFirstGuard, '1'},
-          {"Tordevis", ' ',
-           [&] {
-               EXPECT_EQ(hero.hp, 300);
-               EXPECT_NE(t.find_row("piege a rat"), 0);
-               EXPECT_EQ(t.find_row("points de sante"), 0);
-           }},
-          {kCerealFields, '1'},
-          {kSpiderBody, '2'},
-          {kWalls, '2'}} +
-         shortest_sewers());
-}
-
-// ---- The spider ----
-
-TEST_F(Chapter2Test, FangTakenFromTheSpider) {
-    play(Script{{kGuardBodies, '2'}, {kCerealFields, '1'}, {kSpiderBody, '1'}, {kWalls, '2'}} +
-         shortest_sewers());
-    EXPECT_EQ(hero.item_owned[kSlotObjects], 1);
     EXPECT_STREQ(hero.item_name[kSlotObjects], "croc d'araignee psychique ");
+    EXPECT_STREQ(hero.item_name[kSlotBracelets], "bracelet de force de geant");
+    EXPECT_EQ(hero.item_owned[kSlotHead] + hero.item_owned[kSlotObjects] + hero.item_owned[kSlotBracelets], 3);
+    EXPECT_EQ(hero.defense, 42);
+    EXPECT_EQ(hero.robustness, 201);
+    EXPECT_EQ(hero.gold, 15);
+    EXPECT_EQ(tracks(p, "campagne.mp3"), 0);  // the way by the second guard has no cue
 }
 
-TEST_F(Chapter2Test, CrouchingInTheCerealsCostsFourHealth) {
-    play(Script{{kGuardBodies, '2'},
-          {kCerealFields, '2'},
-          {"4 points de sante", ' ', [&] { EXPECT_EQ(hero.hp, 296); }},
-          {kSpiderBody, '2'},
-          {kWalls, '2'}} +
-         shortest_sewers());
-}
-
-TEST_F(Chapter2Test, WizardsFireballSetsTheFieldOnFireAndEndsTheFight) {
-    hero.hero_class = kWizard;
-    hero.gold = 10;
-    play(Script{{kGuardBodies, '2'},
-          {kCerealFields, '1'},
-          {"2) Vos sortileges.", '2'},
-          {"1) Boule de feu mineure", '1'},
-          {"1 point de reputation", ' ',
-           [&] {
-               EXPECT_NE(t.find_row("s'embrase"), 0);
-               EXPECT_EQ(t.colour_of("1 point de reputation"), 12);
-               EXPECT_EQ(t.music.tracks.back(), "stopson.mp3");
-           }},
-          {kWalls, '1'},
-          {kGate, '4'}});
-    EXPECT_EQ(hero.reputation, -1);
-    EXPECT_EQ(hero.experience, 15);  // the lancers only
-    EXPECT_EQ(hero.item_owned[kSlotObjects], 0);
-    EXPECT_EQ(hero.energy, 30);  // the spent fireball is not written back
-    EXPECT_EQ(hero.defense, hero.base_defense);
-    EXPECT_EQ(t.game.defense_buff_used, 20);
-}
-
-// ---- The gate ----
-
-TEST_F(Chapter2Test, FiveGoldBuysNothingAndTheGuardsLaughAtThree) {
-    play(Script{{kGuardBodies, '1'}, {kFirstGuard, '2'}, {kCerealFields, '1'},
-                {kSpiderBody, '2'}, {kWalls, '1'},
-                {kGate, '3'}, {kNotEnoughGold, ' '},
-                {kGate, '4'}, {kNotEnoughGold, ' '},
-                {kGate, '2'},
-                {"rient au nez", ' ', [&] { EXPECT_EQ(hero.gold, 5); }}} +
-         shortest_sewers());
+// No helmet for a wizard; his fireball burns the field; with 5 gold only the
+// offer of 3 is open; the creature at the second bend, then the long way round.
+TEST(Chapter2, WizardBurnsTheFieldIsLaughedAtAndTakesTheLongWay) {
+    Playthrough p(kWizard);
+    Hero& hero = p.hero;
+    auto field_on_fire = [&] {
+        EXPECT_NE(p.t.find_row("s'embrase"), 0);
+        EXPECT_EQ(hero.reputation, -1);
+        EXPECT_EQ(hero.experience, 15);  // the lancers only
+        EXPECT_EQ(hero.energy, 30);      // the fight's spent energy is not written back
+        EXPECT_EQ(hero.defense, hero.base_defense);
+        EXPECT_EQ(p.t.game.defense_buff_used, 20);
+        EXPECT_EQ(p.t.music.tracks.back(), "stopson.mp3");
+    };
+    play_chapter(p, {{kGuardBodies, '1'},
+                     {kFirstGuard, '2', [&] { EXPECT_EQ(p.t.find_row("casque"), 0); }},
+                     {kCerealFields, '1'}, {"2) Vos sortileges.", '2'},
+                     {"1) Boule de feu mineure", '1'}, {"1 point de reputation", ' ', field_on_fire},
+                     {kWalls, '1'}, {kGate, '3'}, {kNoGold, ' '}, {kGate, '4'}, {kNoGold, ' '},
+                     {kGate, '2'}, {"rient au nez", ' ', [&] { EXPECT_EQ(hero.gold, 5); }},
+                     {kEntrance, '1'}, {kCorridor, '2'}, {kLeftOrRight, '2'}, {kCorridor, '2'},
+                     {"impression de deja vu", ' '}, {kLeftOrRight, '1'}, {kBackAtEntrance, '2'},
+                     {"Vous etes deja passer", ' '}, {kLeftOrStraight, '2'},
+                     {kHall, '3', [&] { EXPECT_EQ(hero.hp, hero.max_hp - 1); }},
+                     {kAfterSnake, '1'}});
+    EXPECT_EQ(p.screens_showing(kCreature), 1);
+    EXPECT_EQ(p.screens_showing(kWandered), 1);
+    EXPECT_EQ(hero.item_owned[kSlotHead] + hero.item_owned[kSlotObjects], 0);
     EXPECT_EQ(hero.gold, 5);
-    EXPECT_EQ(count_tracks(t, "egouts.mp3"), 1);
 }
 
-TEST_F(Chapter2Test, TenGoldOpensTheGateAndStaysInThePurse) {
-    hero.gold = 10;
-    play(road_to_walls() + Script{{kWalls, '1'},
-                                  {kGate, '4'},
-                                  {"grande avenue", ' ',
-                                   [&] {
-                                       EXPECT_NE(t.find_row("Mon seigneur : la ville est a vous"), 0);
-                                   }}});
-    EXPECT_EQ(hero.gold, 10);
-    EXPECT_EQ(count_tracks(t, "egouts.mp3"), 0);
+// A priest runs into the spider and goes straight to the sewers, where the
+// straight-left way meets nothing; the equipment at the entrance restarts its track.
+TEST(Chapter2, PriestTakesTheShortestWayThroughTheSewers) {
+    Playthrough p(kPriest);
+    play_chapter(p, Script{{kGuardBodies, '2'}, {kCerealFields, '3'}, {kSpiderBody, '2'},
+                           {kWalls, '2'}, {kEntrance, '8'}} +
+                        kShortestSewers);
+    EXPECT_EQ(p.screens_showing(kCreature), 0);
+    EXPECT_EQ(p.screens_showing(kWandered), 0);
+    EXPECT_EQ(p.hero.hp, p.hero.max_hp);
+    EXPECT_EQ(tracks(p, "egouts.mp3"), 2);
+    EXPECT_EQ(tracks(p, "campagne.mp3"), 1);
 }
 
-// The offer of 6 is a luck test: one draw modulo 5 plus luck, at least 11.
-TEST_F(Chapter2Test, SixGoldOpensTheGateOnlyWhenLuckHolds) {
-    const int draw = gate_draw(t.clock.seconds);
+// The thief's instinct spares his hand; the 5 gold of the guard make 10, which
+// open the gate and stay in his purse.
+TEST(Chapter2, ThiefAvoidsTheTrapAndOpensTheGateWithTenGold) {
+    Playthrough p(kThief);
+    p.hero.gold = 5;
+    play_chapter(p, {{kGuardBodies, '1'}, {kFirstGuard, '1'},
+                     {"Tordevis", ' ', [&] { EXPECT_EQ(p.hero.hp, 300); }},
+                     {kCerealFields, '1'}, {kSpiderBody, '2'}, {kWalls, '1'}, {kGate, '4'},
+                     {"Mon seigneur : la ville est a vous", ' '}, {"grande avenue", ' '}});
+    EXPECT_EQ(p.hero.gold, 10);
+    EXPECT_EQ(tracks(p, "egouts.mp3"), 0);
+}
+
+// The offer of 6 is a luck test, one roll modulo 5 plus luck, at least 11. Refused,
+// it sends the hero into the sewers, here to the creature and then straight on.
+TEST(Chapter2, SixGoldOpenTheGateOnlyWhenLuckHolds) {
     for (const bool lucky : {true, false}) {
         SCOPED_TRACE(lucky ? "accepted" : "refused");
-        TestGame game;
-        make_strong_hero(game.game.hero, kBarbarian);
-        game.clock.seconds = t.clock.seconds;
-        game.game.hero.gold = 6;
-        game.game.hero.luck = (lucky ? 11 : 10) - draw;
-        Script script = road_to_walls() + Script{{kWalls, '1'}, {kGate, '3'}};
-        if (!lucky) script = script + shortest_sewers();
-        AnchoredKeys keys(game, script);
-        play_chapter2(game.game);
-        EXPECT_EQ(keys.left(), 0u);
-        EXPECT_EQ(game.game.hero.gold, lucky ? 0 : 6);
-        EXPECT_EQ(count_tracks(game, "egouts.mp3"), lucky ? 0 : 1);
-        EXPECT_EQ(game.game.current_chapter, 3);
+        Playthrough p(kKnight);
+        p.hero.gold = 6;
+        p.hero.luck = (lucky ? 11 : 10) - first_roll(p.t.clock.seconds, 5);
+        Script script = kToTheWalls + Script{{kWalls, '1'}, {kGate, '3'}};
+        if (!lucky) {
+            script = script + Script{{kEntrance, '2'}, {kLeftOrStraight, '2'},
+                                     {kHall, '1', [&] { EXPECT_EQ(p.hero.hp, p.hero.max_hp); }},
+                                     {kAfterSnake, '1'}};
+        }
+        play_chapter(p, script);
+        EXPECT_EQ(p.hero.gold, lucky ? 0 : 6);
+        EXPECT_EQ(p.screens_showing(kCreature), lucky ? 0 : 1);
+        EXPECT_EQ(p.screens_showing(kWandered), 0);
     }
-}
-
-// ---- The sewers ----
-
-TEST_F(Chapter2Test, StraightThenLeftMeetsNoCreatureAndCostsNothing) {
-    play(road_to_walls() + Script{{kWalls, '2'},
-                                  {kEntrance, '8'},
-                                  {kEntrance, '1'},
-                                  {kCorridor, '1'},
-                                  {kGreatHall, '1', [&] { EXPECT_EQ(hero.hp, hero.max_hp); }},
-                                  {kAfterSnake, '1'}});
-    EXPECT_EQ(creature_fights, 0);
-    EXPECT_EQ(wandering_losses, 0);
-    // The equipment screen at the entrance starts the sewer track again.
-    EXPECT_EQ(count_tracks(t, "egouts.mp3"), 2);
-}
-
-TEST_F(Chapter2Test, CreatureThenStraightOnCostsNothingAndTheBonesHoldBracelets) {
-    play(road_to_walls() + Script{{kWalls, '2'},
-                                  {kEntrance, '2'},
-                                  {kForkLeftOrStraight, '2'},
-                                  {kGreatHall, '1', [&] { EXPECT_EQ(hero.hp, hero.max_hp); }},
-                                  {kAfterSnake, '2'}});
-    EXPECT_EQ(creature_fights, 1);
-    EXPECT_EQ(wandering_losses, 0);
-    EXPECT_EQ(hero.gold, 10);
-    EXPECT_EQ(hero.robustness, 201);
-    EXPECT_EQ(hero.item_owned[kSlotBracelets], 1);
-    EXPECT_STREQ(hero.item_name[kSlotBracelets], "bracelet de force de geant");
-}
-
-TEST_F(Chapter2Test, TwoLoopsTheLongWayCostOneHealthOnce) {
-    play(road_to_walls() + Script{{kWalls, '2'},
-                                  {kEntrance, '1'},
-                                  {kCorridor, '2'},                        // the creature
-                                  {kForkLeftOrRight, '2'},                 // back to the corridor
-                                  {kCorridor, '2'},
-                                  {"impression de deja vu", ' '},
-                                  {kForkLeftOrRight, '1'},
-                                  {kBackAtEntrance, '1'},
-                                  {kCorridor, '1'},
-                                  {kGreatHall, '1',
-                                   [&] { EXPECT_EQ(hero.hp, hero.max_hp - 1); }},
-                                  {kAfterSnake, '1'}});
-    EXPECT_EQ(creature_fights, 1);
-    EXPECT_EQ(wandering_losses, 1);
-}
-
-TEST_F(Chapter2Test, TheFirstBendRevisitedNeverStartsASecondFight) {
-    play(road_to_walls() + Script{{kWalls, '2'},
-                                  {kEntrance, '2'},                  // the creature
-                                  {kForkLeftOrStraight, '1'},
-                                  {kLeftTurn, '1',
-                                   [&] { EXPECT_NE(t.find_row("Vous esperez ne pas"), 0); }},
-                                  {"Vous etes deja passer par cet endroit", ' '},
-                                  {kForkLeftOrStraight, '1'},
-                                  {kLeftTurn, '2'},
-                                  {kBackAtEntrance, '2'},
-                                  {kForkLeftOrStraight, '2'},
-                                  {kGreatHall, '1',
-                                   [&] { EXPECT_EQ(hero.hp, hero.max_hp - 1); }},
-                                  {kAfterSnake, '1'}});
-    EXPECT_EQ(creature_fights, 1);
-    EXPECT_EQ(wandering_losses, 1);
 }
 
 }  // namespace
