@@ -9,6 +9,11 @@
 
 namespace vov {
 
+// monster_status in chapter 2's cereal field: a fire ball there sets it ablaze,
+// and the fight is abandoned once it has burnt.
+inline constexpr int kFieldAblaze = 5;
+inline constexpr int kFieldBurnt = 3;
+
 void run_fight(Game& game);
 void end_fight_recovery(Game& game);
 

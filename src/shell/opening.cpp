@@ -5,11 +5,11 @@ namespace vov {
 // The names on these screens belong to this project, not to any person.
 namespace {
 constexpr const char* kAuthor = "Equipe Vovuzavo";
-constexpr const char* kSchool = "Atelier Vovuzavo";
+constexpr const char* kSchool = "Atelier C++";
 constexpr const char* kAuthorBirth = "Projet ne en 2026";
 constexpr const char* kSchoolYear = "Annee 2026-2027";
 constexpr const char* kExaminer = "Relecture : equipe Vovuzavo";
-constexpr const char* kExamDate = "06/12/2026";
+constexpr const char* kExamDate = "06/12/26";
 constexpr const char* kSignature = "L'equipe Vovuzavo";
 constexpr const char* kSoundtracks[] = {
     "- Les themes de Vovuzavo",

@@ -1,0 +1,72 @@
+# Helpers for end-to-end tests: the real binary in a real 80x44 tmux pane.
+# Usage: source this file with the binary's path in $1.
+set -euo pipefail
+
+BIN="$(readlink -f "$1")"
+WORK="$(mktemp -d)"
+SOCK="vovuzavo-e2e-$$"
+STATUS="$WORK/status"
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+
+cleanup() {
+  tmux -L "$SOCK" kill-server 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  echo "--- screen ---" >&2
+  tmux -L "$SOCK" capture-pane -p -t game 2>/dev/null >&2 || true
+  exit 1
+}
+
+# start_game [shell redirections]: runs the game in the working directory $WORK and
+# records its exit status.
+start_game() {
+  local redirect="${1:-}"
+  rm -f "$STATUS"
+  tmux -L "$SOCK" -f /dev/null new-session -d -s game -x 80 -y 44 \
+    "cd '$WORK' && ESCDELAY=25 '$BIN' $redirect; echo \$? > '$STATUS'; sleep 600"
+}
+
+screen_text() { tmux -L "$SOCK" capture-pane -p -t game; }
+screen_escapes() { tmux -L "$SOCK" capture-pane -p -e -t game; }
+
+# wait_for TEXT [SECONDS]: polls the pane until TEXT appears.
+wait_for() {
+  local text="$1" limit="${2:-10}" i
+  for ((i = 0; i < limit * 20; i++)); do
+    screen_text | grep -qF -- "$text" && return 0
+    sleep 0.05
+  done
+  fail "did not see: $text"
+}
+
+# wait_gone TEXT: polls until TEXT is no longer on screen.
+wait_gone() {
+  local text="$1" i
+  for ((i = 0; i < 200; i++)); do
+    screen_text | grep -qF -- "$text" || return 0
+    sleep 0.05
+  done
+  fail "still see: $text"
+}
+
+keys() { tmux -L "$SOCK" send-keys -t game "$@"; }
+
+# expect_exit CODE [SECONDS]: waits for the game to end with CODE.
+expect_exit() {
+  local code="$1" limit="${2:-10}" i
+  for ((i = 0; i < limit * 20; i++)); do
+    if [ -s "$STATUS" ]; then
+      [ "$(cat "$STATUS")" = "$code" ] || fail "exit status $(cat "$STATUS"), wanted $code"
+      return 0
+    fi
+    sleep 0.05
+  done
+  fail "the game did not end"
+}
+
+# row N: the text of screen row N (1-based).
+row() { screen_text | sed -n "${1}p"; }
