@@ -96,6 +96,9 @@ TEST_F(ChapterOne, WholeChapterFightsTheWolfAndThePlantAndHandsOverToChapterTwo)
     EXPECT_EQ(t.game.current_chapter, 2);
     EXPECT_EQ(hero.experience, experience + 7 + 10);
     EXPECT_EQ(t.music.tracks.back(), "grognement.mp3");
+    EXPECT_EQ(std::count_if(t.music.tracks.begin(), t.music.tracks.end(),
+                            [](const std::string& track) { return track.rfind("combat", 0) == 0; }),
+              2);
 
     EXPECT_EQ(wolf_name, "Loup de la foret");
     EXPECT_EQ(wolf.defense, 0);
