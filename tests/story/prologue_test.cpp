@@ -27,24 +27,13 @@ std::vector<Shot> play_prologue_screens(TestGame& t) {
     return shots;
 }
 
-TEST(Prologue, FourScreensUnderTheIntroductionTrack) {
+TEST(Prologue, FourScreensWithTheHeroNameInYellowAfterVous) {
     TestGame t;
     make_hero(t.game);
     const auto shots = play_prologue_screens(t);
     ASSERT_EQ(shots.size(), 4u);
     EXPECT_EQ(t.music.tracks, std::vector<std::string>{"introduction.mp3"});
     EXPECT_NE(shots[0].text.find("!!!! DEBUT DE VOTRE AVENTURE !!!!"), std::string::npos);
-    EXPECT_NE(shots[2].text.find("Voderuri"), std::string::npos);
-    EXPECT_NE(shots[3].text.find("Mais une question se présente tout à coup à votre esprit :"),
-              std::string::npos);
-    EXPECT_EQ(shots[3].question_colour, 11);
-}
-
-TEST(Prologue, HeroNameInYellowAfterVousAndNamesInMagenta) {
-    TestGame t;
-    make_hero(t.game);
-    const auto shots = play_prologue_screens(t);
-    ASSERT_EQ(shots.size(), 4u);
     const Shot& origins = shots[1];
     EXPECT_EQ(origins.text.substr(0, origins.text.find('\n')), "Vous, Arthur");
     EXPECT_EQ(origins.greeting_colour, 7);
@@ -53,6 +42,10 @@ TEST(Prologue, HeroNameInYellowAfterVousAndNamesInMagenta) {
     EXPECT_EQ(origins.tutor_colour, 6);
     EXPECT_NE(origins.text.find("ne vous inquiétez pas, je ne serai pas long  mon retour sera proche."),
               std::string::npos);
+    EXPECT_NE(shots[2].text.find("Voderuri"), std::string::npos);
+    EXPECT_NE(shots[3].text.find("Mais une question se présente tout à coup à votre esprit :"),
+              std::string::npos);
+    EXPECT_EQ(shots[3].question_colour, 11);
 }
 
 TEST(Prologue, NarrationFitsTheScreenWithoutCuttingWords) {
