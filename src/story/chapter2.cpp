@@ -2,7 +2,6 @@
 // pockets, the psychic spider in the cereal fields, the walls and the gate guards.
 // The sewers are in sewers.cpp.
 
-#include "combat/fight.hpp"
 #include "hero/progression.hpp"
 #include "story/chapter2_scenes.hpp"
 #include "story/chapters.hpp"

@@ -2,7 +2,6 @@
 // creature of filth lurks, the great hall with its catacomb snake, the bones and
 // the ladder up into the city.
 
-#include "combat/fight.hpp"
 #include "hero/progression.hpp"
 #include "story/chapter2_scenes.hpp"
 #include "story/scene.hpp"
