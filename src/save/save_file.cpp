@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -27,34 +26,21 @@ constexpr std::size_t kLongestSavedName = 11;  // the name field holds 11 charac
 constexpr std::size_t kSavedNumbers = 62;
 constexpr std::size_t kLargestSaveFile = 4096;  // a real save is under 1 KB
 
-// The hero's saved numbers in file order: from race to chapter, from hp to
-// weapon_damage, the fourteen item flags and the two story flags; the fight's
-// working numbers follow them.
-constexpr std::size_t kHeroNumbers = 51;
-
-std::array<int*, kHeroNumbers> hero_numbers(Hero& hero) {
-    return {&hero.race,          &hero.skin,           &hero.hair,
-            &hero.eyes,          &hero.hero_class,     &hero.reserved[0],
-            &hero.reserved[1],   &hero.reserved[2],    &hero.max_hp,
-            &hero.max_energy,    &hero.base_defense,   &hero.shield_parry,
-            &hero.spare_flag,    &hero.weapon1_kind,   &hero.weapon2_kind,
-            &hero.chapter,       &hero.hp,             &hero.energy,
-            &hero.defense,       &hero.magic_resistance, &hero.agility,
-            &hero.precision,     &hero.robustness,     &hero.vigour,
-            &hero.intuition,     &hero.virtue,         &hero.luck,
-            &hero.reputation,    &hero.gold,           &hero.meals,
-            &hero.water,         &hero.height_cm,      &hero.experience,
-            &hero.level,         &hero.weapon_damage,  &hero.item_owned[0],
-            &hero.item_owned[1], &hero.item_owned[2],  &hero.item_owned[3],
-            &hero.item_owned[4], &hero.item_owned[5],  &hero.item_owned[6],
-            &hero.item_owned[7], &hero.item_owned[8],  &hero.item_owned[9],
-            &hero.item_owned[10], &hero.item_owned[11], &hero.item_owned[12],
-            &hero.item_owned[13], &hero.story_flags[0], &hero.story_flags[1]};
-}
-
+// The saved numbers in file order: the hero's from race to chapter, from hp to
+// weapon_damage, the fourteen item flags and the two story flags; then the fight's
+// working numbers.
 std::vector<int*> saved_numbers(Game& game) {
-    std::vector<int*> numbers;
-    for (int* value : hero_numbers(game.hero)) numbers.push_back(value);
+    Hero& h = game.hero;
+    std::vector<int*> numbers = {
+        &h.race,         &h.skin,         &h.hair,        &h.eyes,         &h.hero_class,
+        &h.reserved[0],  &h.reserved[1],  &h.reserved[2], &h.max_hp,       &h.max_energy,
+        &h.base_defense, &h.shield_parry, &h.spare_flag,  &h.weapon1_kind, &h.weapon2_kind,
+        &h.chapter,      &h.hp,           &h.energy,      &h.defense,      &h.magic_resistance,
+        &h.agility,      &h.precision,    &h.robustness,  &h.vigour,       &h.intuition,
+        &h.virtue,       &h.luck,         &h.reputation,  &h.gold,         &h.meals,
+        &h.water,        &h.height_cm,    &h.experience,  &h.level,        &h.weapon_damage};
+    for (int& owned : h.item_owned) numbers.push_back(&owned);
+    for (int& flag : h.story_flags) numbers.push_back(&flag);
     for (int* value : game.fight.fields()) numbers.push_back(value);
     return numbers;
 }

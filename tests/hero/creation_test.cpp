@@ -1,8 +1,9 @@
+#include "hero/creation.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "hero/creation.hpp"
 #include "hero_script.hpp"
 
 namespace vov::test {
@@ -89,7 +90,8 @@ TEST(Creation, EachClassGetsItsWeaponBonusAndOnlyTheKnightAShield) {
         EXPECT_EQ(h.weapon1_kind, row.weapon_kind);
         EXPECT_EQ(h.weapon_damage, row.damage);
         Hero dwarf;  // the dwarf's values before the class
-        dwarf.agility = 8, dwarf.intuition = 8, dwarf.virtue = 8, dwarf.luck = 8, dwarf.robustness = 10;
+        dwarf.agility = 8, dwarf.intuition = 8, dwarf.virtue = 8, dwarf.luck = 8,
+        dwarf.robustness = 10;
         EXPECT_EQ(h.*row.bonus, dwarf.*row.bonus + 1);
         const bool knight = row.code == kKnight;
         EXPECT_EQ(h.shield_parry, knight ? 1 : 0);
@@ -115,7 +117,8 @@ TEST(Creation, StartsTheMusicAndResetsEveryStartingValue) {
     Game& g = t.game;
     // A hero already played: creation must not keep any of it.
     g.hero.experience = 300, g.hero.level = 5, g.hero.gold = 40, g.hero.item_owned[kSlotAmulet] = 1;
-    g.hero.item_name[kSlotAmulet] = "amulette du petit gnome", g.hero.weapon2_kind = 2, g.hero.chapter = 3;
+    g.hero.item_name[kSlotAmulet] = "amulette du petit gnome", g.hero.weapon2_kind = 2,
+    g.hero.chapter = 3;
     g.hero.story_flags[1] = 1, g.fight.fight_result = 8, g.current_chapter = 0;
     create(t, {.hero_class = '3'});
     EXPECT_EQ(t.music.tracks, std::vector<std::string>{"creation.mp3"});
@@ -177,10 +180,8 @@ TEST(Creation, ClassMenuHidesAndRefusesClassesByRace) {
         bool shows_knight, shows_barbarian;
     };
     const Case cases[] = {
-        {'1', "6", kBarbarian, true, true},
-        {'2', "6", kBarbarian, true, true},
-        {'4', "6", kBarbarian, true, true},
-        {'3', "65", kKnight, true, false},
+        {'1', "6", kBarbarian, true, true}, {'2', "6", kBarbarian, true, true},
+        {'4', "6", kBarbarian, true, true}, {'3', "65", kKnight, true, false},
         {'5', "564", kThief, false, false},
     };
     for (const Case& c : cases) {
@@ -206,13 +207,14 @@ struct HeightCase {
 };
 
 const HeightCase kHeights[] = {
-    {'2', 80, 120, "vueillez"}, {'5', 40, 80, "vueillez"}, {'1', 140, 200, "veuillez"},
+    {'2', 80, 120, "vueillez"},  {'5', 40, 80, "vueillez"},   {'1', 140, 200, "veuillez"},
     {'3', 140, 200, "veuillez"}, {'4', 140, 200, "veuillez"},
 };
 
 int count(const std::string& text, const std::string& needle) {
     int n = 0;
-    for (std::size_t p = text.find(needle); p != std::string::npos; p = text.find(needle, p + 1)) ++n;
+    for (std::size_t p = text.find(needle); p != std::string::npos; p = text.find(needle, p + 1))
+        ++n;
     return n;
 }
 
@@ -228,8 +230,9 @@ TEST(Creation, HeightBoundsAreInclusiveAndEachRaceHasItsRetryMessage) {
             create(t, {.race = c.race, .height = refused + std::to_string(taken)});
             EXPECT_EQ(t.game.hero.height_cm, taken);
             const std::string screen = log.with("Entrez la taille");
-            const std::string message = std::string("La taille que vous avez choisi n'est pas correcte, ") +
-                                        c.retry + " en resaisir une";
+            const std::string message =
+                std::string("La taille que vous avez choisi n'est pas correcte, ") + c.retry +
+                " en resaisir une";
             EXPECT_EQ(count(screen, message), 3);
             EXPECT_EQ(count(screen, "\nnouvelle :\n"), 3);
         }
@@ -238,13 +241,17 @@ TEST(Creation, HeightBoundsAreInclusiveAndEachRaceHasItsRetryMessage) {
 
 TEST(Creation, HeightQuestionByRace) {
     const std::pair<char, std::vector<std::string>> cases[] = {
-        {'2', {"Entrez la taille de votre personnage, celle ci doit être comprise entre 80", "",
-               "centimètres et 120 centimètres (égal 1 mètre 20).", "", "", "Entrez la valeur en centimètres:"}},
-        {'5', {"Entrez la taille de votre personnage, celle ci doit être comprise entre 40", "",
-               "centimètres et 80 centimètres."}},
-        {'4', {"Entrez la taille de votre personnage, celle ci doit être comprise entre 140", "",
-               "centimètres et 200 centimètres (donc entre 1 mètre 40 et 2 mètres).", "", "",
-               "Entrez la valeur en centimètres:"}},
+        {'2',
+         {"Entrez la taille de votre personnage, celle ci doit être comprise entre 80", "",
+          "centimètres et 120 centimètres (égal 1 mètre 20).", "", "",
+          "Entrez la valeur en centimètres:"}},
+        {'5',
+         {"Entrez la taille de votre personnage, celle ci doit être comprise entre 40", "",
+          "centimètres et 80 centimètres."}},
+        {'4',
+         {"Entrez la taille de votre personnage, celle ci doit être comprise entre 140", "",
+          "centimètres et 200 centimètres (donc entre 1 mètre 40 et 2 mètres).", "", "",
+          "Entrez la valeur en centimètres:"}},
     };
     for (const auto& [race, rows] : cases) {
         TestGame t;
@@ -262,9 +269,11 @@ TEST(Creation, NameOfTenCharactersIsTakenAndElevenRefused) {
     create(t, {.name = "Abcdefghijk\nAbcdefghij"});
     EXPECT_STREQ(t.game.hero.name, "Abcdefghij");
     const std::string screen = log.with("Saisissez le nom");
-    EXPECT_NE(screen.find("Abcdefghijk\nLe nom que vous avez saisi est trop long, veuillez en resaisir un plus "
-                          "court :\nAbcdefghij\n"),
-              std::string::npos);
+    EXPECT_NE(
+        screen.find(
+            "Abcdefghijk\nLe nom que vous avez saisi est trop long, veuillez en resaisir un plus "
+            "court :\nAbcdefghij\n"),
+        std::string::npos);
 }
 
 TEST(Creation, AccentedLettersCountAsOneCharacterAndStayInCodePage850) {
@@ -296,7 +305,9 @@ TEST(Creation, SecondWordOfTheNameIsReadByTheHeightStep) {
 
     // A number within the bounds is the height at once.
     TestGame n;
-    n.keys.type("Bob 160\n1111" "1");
+    n.keys.type(
+        "Bob 160\n1111"
+        "1");
     create_hero(n.game);
     EXPECT_EQ(n.game.hero.height_cm, 160);
     EXPECT_EQ(n.keys.left(), 0u);
@@ -305,7 +316,19 @@ TEST(Creation, SecondWordOfTheNameIsReadByTheHeightStep) {
 
 TEST(Creation, MenusIgnoreKeysTheyDoNotOffer) {
     TestGame t;
-    t.keys.type("Bob\n" "0x9" "1" "7" "2" "7" "3" "5" "4" "170\n" "a" "2");
+    t.keys.type(
+        "Bob\n"
+        "0x9"
+        "1"
+        "7"
+        "2"
+        "7"
+        "3"
+        "5"
+        "4"
+        "170\n"
+        "a"
+        "2");
     create_hero(t.game);
     EXPECT_EQ(t.game.hero.race, 1);
     EXPECT_EQ(t.game.hero.skin, 2);

@@ -84,9 +84,10 @@ TEST(Personality, EachQuestionScreenFitsTheConsole) {
     t.keys.type("111");
     ask_personality(t.game);
     ASSERT_EQ(screens.size(), 3u);
-    const char* first_rows[] = {"Voici pour terminer l'élaboration de votre personnage quelques questions.",
-                                "Vous parcourez un donjon et tombez sur un vieil entrepôt d'armes abandonné.",
-                                "Vous vous trouvez au beau milieu d'une ville, votre bourse est remplie de"};
+    const char* first_rows[] = {
+        "Voici pour terminer l'élaboration de votre personnage quelques questions.",
+        "Vous parcourez un donjon et tombez sur un vieil entrepôt d'armes abandonné.",
+        "Vous vous trouvez au beau milieu d'une ville, votre bourse est remplie de"};
     for (std::size_t q = 0; q < 3; ++q) {
         SCOPED_TRACE(q + 1);
         const auto& rows = screens[q];
@@ -112,9 +113,11 @@ TEST(Personality, EachQuestionScreenFitsTheConsole) {
         EXPECT_EQ(rows[prompt - 2], "");
         EXPECT_EQ(rows[prompt - 3], "");
     }
-    EXPECT_EQ(screens[0][7], "Vous avez vécu trop longtemps seul, vous décidez de vous marier, vers quel type");
+    EXPECT_EQ(screens[0][7],
+              "Vous avez vécu trop longtemps seul, vous décidez de vous marier, vers quel type");
     EXPECT_EQ(screens[0][8], "de femme vous tournerez vous?");
-    EXPECT_EQ(screens[1][1], "Si vous choisiriez une arme qui s'y trouve, laquelle prendriez vous:");
+    EXPECT_EQ(screens[1][1],
+              "Si vous choisiriez une arme qui s'y trouve, laquelle prendriez vous:");
     EXPECT_EQ(screens[2][1], "pièces d'or. Vers quel échoppe vous dirigerez vous ?");
 }
 

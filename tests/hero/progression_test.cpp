@@ -1,6 +1,7 @@
+#include "hero/progression.hpp"
+
 #include <gtest/gtest.h>
 
-#include "hero/progression.hpp"
 #include "test_game.hpp"
 
 namespace vov::test {
@@ -34,8 +35,9 @@ TEST(LevelUp, ThresholdsAreStrictAndOneCallClimbsSeveralLevels) {
         int screens;
         int level;
     };
-    for (const Case c : {Case{20, 0, 1}, Case{21, 1, 2}, Case{60, 2, 3}, Case{100, 2, 3}, Case{101, 3, 4},
-                         Case{550, 6, 7}, Case{551, 7, 8}, Case{600, 7, 8}, Case{100000, 7, 8}}) {
+    for (const Case c :
+         {Case{20, 0, 1}, Case{21, 1, 2}, Case{60, 2, 3}, Case{100, 2, 3}, Case{101, 3, 4},
+          Case{550, 6, 7}, Case{551, 7, 8}, Case{600, 7, 8}, Case{100000, 7, 8}}) {
         SCOPED_TRACE(c.experience);
         TestGame t;
         make_barbarian(t.game, 1, c.experience);
@@ -81,9 +83,10 @@ TEST(LevelUp, RollsComeFromTheClockAndRaiseHealthThenEnergy) {
             EXPECT_EQ(h.max_energy, 20 + energy);
             EXPECT_EQ(h.intuition, 9);
             EXPECT_EQ(t.game.choice, '5');
-            EXPECT_EQ(t.row(21), "              Vous gagnez " + std::to_string(health) + " points de santé.");
-            EXPECT_EQ(t.row(22),
-                      "              Vous gagnez " + std::to_string(energy) + " points d'énergie magique.");
+            EXPECT_EQ(t.row(21),
+                      "              Vous gagnez " + std::to_string(health) + " points de santé.");
+            EXPECT_EQ(t.row(22), "              Vous gagnez " + std::to_string(energy) +
+                                     " points d'énergie magique.");
         }
     }
 }
@@ -106,9 +109,11 @@ TEST(LevelUp, ScreenLayoutAndColours) {
     EXPECT_EQ(t.row(20), pad15 + "Vous gagnez 1 point en résistance à la magie.");
     EXPECT_EQ(t.row(23), pad15 + "Vous gagnez 1 point de caractéristique à répartir.");
     EXPECT_EQ(t.row(27), pad15 + "Choisissez ou vous voulez attribuer votre point :");
-    const char* labels[] = {"Agilité", "Précision", "Vigueur", "Robustesse", "Intuition", "Vertu", "Bonne fortune"};
+    const char* labels[] = {"Agilité",   "Précision", "Vigueur",      "Robustesse",
+                            "Intuition", "Vertu",     "Bonne fortune"};
     for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(t.row(30 + i), std::string(29, ' ') + std::to_string(i + 1) + ") " + labels[i] + ".");
+        EXPECT_EQ(t.row(30 + i),
+                  std::string(29, ' ') + std::to_string(i + 1) + ") " + labels[i] + ".");
         EXPECT_EQ(t.colour_at(30, 30 + i), 7);
         EXPECT_EQ(t.colour_at(33, 30 + i), 11);
     }
@@ -116,7 +121,8 @@ TEST(LevelUp, ScreenLayoutAndColours) {
     EXPECT_EQ(t.row(41), std::string(19, ' ') + "Votre vigueur a augmenté(e) de 1 point");
 
     // Yellow banner words, light cyan gains, everything else plain.
-    EXPECT_EQ(t.colours(10).substr(22, 31), std::string(5, 'e') + std::string(19, '7') + std::string(6, 'e') + "7");
+    EXPECT_EQ(t.colours(10).substr(22, 31),
+              std::string(5, 'e') + std::string(19, '7') + std::string(6, 'e') + "7");
     EXPECT_EQ(t.colour_of("fort "), 14);
     EXPECT_EQ(t.colour_of("qu'auparavant"), 7);
     EXPECT_EQ(t.colour_of("1 point en"), 11);
@@ -143,9 +149,11 @@ TEST(LevelUp, EachKeyRaisesItsCharacteristicAndLuckIsConfirmedPlain) {
         make_barbarian(t.game, 1, 0);
         t.keys.type(std::string(1, static_cast<char>('1' + key)) + " ");
         level_up(t.game);
-        for (int i = 0; i < 7; ++i) EXPECT_EQ(t.game.hero.*fields[i], i == key ? 9 : 8) << key << " " << i;
+        for (int i = 0; i < 7; ++i)
+            EXPECT_EQ(t.game.hero.*fields[i], i == key ? 9 : 8) << key << " " << i;
         if (key == 6) {
-            EXPECT_EQ(t.row(41), std::string(19, ' ') + "Votre bonne fortune a augmenté(e) de 1 point");
+            EXPECT_EQ(t.row(41),
+                      std::string(19, ' ') + "Votre bonne fortune a augmenté(e) de 1 point");
             EXPECT_EQ(t.colour_of("bonne fortune"), 7);
         }
     }
@@ -156,7 +164,8 @@ TEST(Limits, DeathWhenHealthOrFightHealthIsGone) {
         int hp, fight_hp;
         bool dies;
     };
-    for (const Case c : {Case{0, 5, true}, Case{-3, 5, true}, Case{5, 0, true}, Case{1, 1, false}}) {
+    for (const Case c :
+         {Case{0, 5, true}, Case{-3, 5, true}, Case{5, 0, true}, Case{1, 1, false}}) {
         SCOPED_TRACE(testing::Message() << c.hp << " " << c.fight_hp);
         TestGame t;
         t.game.hero.hp = c.hp;
@@ -204,15 +213,16 @@ TEST(Death, ScreenStopsTheMusicWaitsForAKeyAndEndsTheGame) {
     EXPECT_EQ(t.keys.left(), 0u);
     EXPECT_EQ(t.music.tracks, std::vector<std::string>{"stopson.mp3"});
     EXPECT_EQ(t.row(14), std::string(19, ' ') + "Malheureusement votre aventure se termine ici.");
-    EXPECT_EQ(t.row(18), std::string(9, ' ') + "Soit vous avez subi des blessures fatales, soit vous êtes tombé");
+    EXPECT_EQ(t.row(18), std::string(9, ' ') +
+                             "Soit vous avez subi des blessures fatales, soit vous êtes tombé");
     EXPECT_EQ(t.row(20), std::string(9, ' ') +
                              "dans une fosse, ou été empoisonné, ou encore dévoré, ou peut-être");
     EXPECT_EQ(t.row(22), std::string(9, ' ') +
                              "poignardé. Peut-être avez vous été désintégré,avalé, assassiné.");
     EXPECT_EQ(t.row(26), std::string(21, ' ') + "Bref vous l'avez compris VOUS êtes MORT.");
     EXPECT_EQ(t.row(28), std::string(21, ' ') + "Peut être retenterez vous une partie ?");
-    for (const char* red : {"blessures fatales", "fosse", "empoisonné,", "dévoré", "poignardé", "désintégré",
-                            "avalé", "assassiné."}) {
+    for (const char* red : {"blessures fatales", "fosse", "empoisonné,", "dévoré", "poignardé",
+                            "désintégré", "avalé", "assassiné."}) {
         EXPECT_EQ(t.colour_of(red), 4) << red;
     }
     EXPECT_EQ(t.colour_of("Malheureusement"), 7);

@@ -1,7 +1,8 @@
+#include "hero/sheet.hpp"
+
 #include <gtest/gtest.h>
 
 #include "hero/creation.hpp"
-#include "hero/sheet.hpp"
 #include "hero_script.hpp"
 
 namespace vov::test {

@@ -1,3 +1,5 @@
+#include "save/save_file.hpp"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -12,7 +14,6 @@
 
 #include "hero/creation.hpp"
 #include "hero/sheet.hpp"
-#include "save/save_file.hpp"
 #include "test_game.hpp"
 
 namespace vov::test {
@@ -23,13 +24,15 @@ namespace fs = std::filesystem;
 // A save written by the first version of the game: an elf wizard after chapter 1,
 // wearing the gnome's amulet and the dryads' ring.
 const std::vector<std::string> kElfSave = {
-    "Aelis",
-    "3", "6", "2", "3", "4", "7", "-8", "9", "35", "50", "1", "0", "1", "0", "0", "2",  // race .. chapter
-    "30", "44", "1", "6", "12", "11", "7", "7", "10", "8", "9", "-3", "14", "2", "1", "175", "42", "2",
-    "4",                                                                         // hp .. weapon_damage
-    "0", "0", "0", "0", "0", "0", "1", "1", "0", "0", "0", "0", "0", "0",        // item flags
-    "1", "0",                                                                    // story flags
-    "30", "44", "0", "0", "35", "50", "40", "0", "2", "3", "8",                  // fight state
+    "Aelis", "3",  "6", "2", "3",  "4",  "7",  "-8", "9",  "35", "50", "1",  "0",  "1", "0",
+    "0",     "2",  // race .. chapter
+    "30",    "44", "1", "6", "12", "11", "7",  "7",  "10", "8",  "9",  "-3", "14", "2", "1",
+    "175",   "42", "2",
+    "4",  // hp .. weapon_damage
+    "0",     "0",  "0", "0", "0",  "0",  "1",  "1",  "0",  "0",  "0",  "0",  "0",  "0",  // item
+                                                                                         // flags
+    "1",     "0",                                                      // story flags
+    "30",    "44", "0", "0", "35", "50", "40", "0",  "2",  "3",  "8",  // fight state
 };
 
 std::string join(const std::vector<std::string>& lines, const std::string& end) {
@@ -51,7 +54,7 @@ void write(const fs::path& path, const std::string& text) {
 
 // Every test runs in a fresh directory of its own.
 class SaveFile : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/vovuzavo-save-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -65,7 +68,8 @@ protected:
     }
     std::vector<std::string> files() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(dir_))
+            names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -131,7 +135,15 @@ TEST_F(SaveFile, SavingWritesTheSameSixtyThreeLinesWithLineFeeds) {
 
 TEST_F(SaveFile, NewHeroSavedAfterCreationLoadsBackTheSame) {
     TestGame t;
-    t.keys.type(cp850("Zoé") + " Martin\n" "4" "2" "6" "4" "180\n" "5" "753");
+    t.keys.type(cp850("Zoé") +
+                " Martin\n"
+                "4"
+                "2"
+                "6"
+                "4"
+                "180\n"
+                "5"
+                "753");
     create_hero(t.game);
     ask_personality(t.game);
     t.game.choice = kJustCreated;
@@ -150,13 +162,17 @@ TEST_F(SaveFile, NewHeroSavedAfterCreationLoadsBackTheSame) {
     const Hero& b = again.game.hero;
     EXPECT_STREQ(b.name, a.name);
     EXPECT_EQ(again.game.current_chapter, 1);
-    for (const auto& [x, y] : {std::pair{a.race_name, b.race_name}, {a.skin_name, b.skin_name},
-                               {a.hair_name, b.hair_name}, {a.eyes_name, b.eyes_name},
-                               {a.class_name, b.class_name}, {a.weapon1_name, b.weapon1_name},
+    for (const auto& [x, y] : {std::pair{a.race_name, b.race_name},
+                               {a.skin_name, b.skin_name},
+                               {a.hair_name, b.hair_name},
+                               {a.eyes_name, b.eyes_name},
+                               {a.class_name, b.class_name},
+                               {a.weapon1_name, b.weapon1_name},
                                {a.weapon2_name, b.weapon2_name}}) {
         EXPECT_STREQ(x, y);
     }
-    for (int slot = 0; slot < kSlotCount; ++slot) EXPECT_STREQ(a.item_name[slot], b.item_name[slot]) << slot;
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        EXPECT_STREQ(a.item_name[slot], b.item_name[slot]) << slot;
     EXPECT_STREQ(b.item_name[kSlotShield], "bouclier de novice");
     save(again, "copy");
     EXPECT_EQ(read("copy_save.txt"), text);
@@ -185,11 +201,15 @@ TEST_F(SaveFile, SaveScreensShowTheirTexts) {
     TestGame t;
     std::string question, name_screen;
     t.keys.on_wait = [&] {
-        if (question.empty()) question = t.text();
-        else if (name_screen.empty()) name_screen = t.text();
+        if (question.empty())
+            question = t.text();
+        else if (name_screen.empty())
+            name_screen = t.text();
     };
     save(t, "");
-    EXPECT_EQ(question, "Voulez vous sauvegarder votre personnage ?\n\n\n1) oui\n\n2) non\n\nVotre choix :\n");
+    EXPECT_EQ(
+        question,
+        "Voulez vous sauvegarder votre personnage ?\n\n\n1) oui\n\n2) non\n\nVotre choix :\n");
     EXPECT_EQ(name_screen,
               "Veuillez entrer le nom de votre sauvegarde.\n\nEn choisir un déjà existant écrasera "
               "l'ancien.\n\nVotre nom de sauvegarde :\n");
@@ -214,7 +234,8 @@ TEST_F(SaveFile, HostileSaveNamesAreRefusedAndAskedAgain) {
     loader.keys.type("9../abcdefghij\nabcdefghij\n");
     load_game(loader.game);
     EXPECT_NE(loader.game.choice, '0');
-    EXPECT_NE(screen.find("Nom de sauvegarde invalide (10 caractères au plus, sans '/')."), std::string::npos);
+    EXPECT_NE(screen.find("Nom de sauvegarde invalide (10 caractères au plus, sans '/')."),
+              std::string::npos);
 }
 
 TEST_F(SaveFile, RefusedSaveNameShowsTheMessageEachTime) {
@@ -224,7 +245,8 @@ TEST_F(SaveFile, RefusedSaveNameShowsTheMessageEachTime) {
     t.keys.type("1a/b\nabcdefghijk\nok\n");
     offer_save(t.game);
     EXPECT_EQ(screen,
-              "Veuillez entrer le nom de votre sauvegarde.\n\nEn choisir un déjà existant écrasera l'ancien.\n\n"
+              "Veuillez entrer le nom de votre sauvegarde.\n\nEn choisir un déjà existant écrasera "
+              "l'ancien.\n\n"
               "Votre nom de sauvegarde : a/b\n"
               "Nom de sauvegarde invalide (10 caractères au plus, sans '/').\n"
               "Votre nom de sauvegarde : abcdefghijk\n"
@@ -260,7 +282,9 @@ TEST_F(SaveFile, DamagedFilesAreRefusedWithoutTouchingTheHero) {
         {"truncated", join(truncated, "\n")},
         {"cut in a number", join(kElfSave, "\n").substr(0, join(kElfSave, "\n").find("175") + 2)},
         {"one line too many", join(longer, "\n")},
-        {"garbage", std::string("\x7f" "ELF\x02\x01\x01\0\0\0garbage\n\n\n", 20)},
+        {"garbage", std::string("\x7f"
+                                "ELF\x02\x01\x01\0\0\0garbage\n\n\n",
+                                20)},
         {"300-character name", with(0, std::string(300, 'n'))},
         {"12-character name", with(0, "Abcdefghijkl")},
         {"empty name", with(0, "")},
@@ -335,7 +359,8 @@ TEST_F(SaveFile, DecliningToLoadAsksNothingMore) {
     load_game(t.game);
     EXPECT_EQ(t.game.choice, '0');
     EXPECT_EQ(t.text(),
-              "Voulez vous charger l'une de vos sauvegardes ?\n\n\n9) oui.\n\n0) si vous n'en avez pas ou si vous "
+              "Voulez vous charger l'une de vos sauvegardes ?\n\n\n9) oui.\n\n0) si vous n'en avez "
+              "pas ou si vous "
               "ne voulez pas charger une sauvegarde.\n\nVotre choix :\n");
 }
 
