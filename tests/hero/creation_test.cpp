@@ -1,0 +1,342 @@
+#include "hero/creation.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "hero_script.hpp"
+
+namespace vov::test {
+namespace {
+
+std::string height_for(char race) {
+    if (race == '2') return "100";
+    if (race == '5') return "60";
+    return "170";
+}
+
+void create(TestGame& t, CreationKeys keys) {
+    t.keys.type(keys.script());
+    create_hero(t.game);
+    EXPECT_EQ(t.keys.left(), 0u);
+}
+
+struct RaceRow {
+    char key;
+    const char* name;
+    int agility, precision, robustness, vigour, intuition, virtue, luck, defense, magic_resistance,
+        reputation;
+};
+
+// The values after the race step; the wizard taken at the end adds 1 intuition.
+const RaceRow kRaces[] = {
+    {'1', "humain", 9, 9, 9, 9, 9, 9, 8, 0, 0, 0},
+    {'2', "nain", 8, 8, 10, 12, 8, 8, 8, 2, 0, 0},
+    {'3', "elfe", 11, 11, 7, 7, 8, 8, 8, 0, 5, 0},
+    {'4', "mi-orque mi-humain", 8, 8, 13, 9, 7, 7, 8, 0, 0, -2},
+    {'5', "farfadelfe", 8, 8, 6, 6, 12, 12, 8, -2, 3, 0},
+};
+
+TEST(Creation, EachRaceGivesItsStartingValues) {
+    for (const RaceRow& row : kRaces) {
+        SCOPED_TRACE(row.name);
+        TestGame t;
+        create(t, {.race = row.key, .height = height_for(row.key), .hero_class = '1'});
+        const Hero& h = t.game.hero;
+        EXPECT_EQ(h.race, row.key - '0');
+        EXPECT_STREQ(h.race_name, row.name);
+        EXPECT_EQ(h.agility, row.agility);
+        EXPECT_EQ(h.precision, row.precision);
+        EXPECT_EQ(h.robustness, row.robustness);
+        EXPECT_EQ(h.vigour, row.vigour);
+        EXPECT_EQ(h.intuition, row.intuition + 1);
+        EXPECT_EQ(h.virtue, row.virtue);
+        EXPECT_EQ(h.luck, row.luck);
+        EXPECT_EQ(h.defense, row.defense);
+        EXPECT_EQ(h.base_defense, row.defense);
+        EXPECT_EQ(h.magic_resistance, row.magic_resistance);
+        EXPECT_EQ(h.reputation, row.reputation);
+    }
+}
+
+struct ClassRow {
+    char key;
+    int code;
+    const char* name;
+    const char* weapon;
+    int weapon_kind;
+    int damage;
+    int Hero::*bonus;
+};
+
+const ClassRow kClasses[] = {
+    {'1', kWizard, "sorcier", "baton", 0, 4, &Hero::intuition},
+    {'2', kPriest, "pretre", "sceptre", 1, 6, &Hero::virtue},
+    {'3', kRanger, "rodeur", "epee", 5, 11, &Hero::agility},
+    {'4', kThief, "voleur", "dague", 2, 10, &Hero::luck},
+    {'5', kKnight, "chevalier", "epee batarde", 3, 13, &Hero::robustness},
+    {'6', kBarbarian, "barbare", "claymore", 4, 16, &Hero::agility},
+};
+
+TEST(Creation, EachClassGetsItsWeaponBonusAndOnlyTheKnightAShield) {
+    for (const ClassRow& row : kClasses) {
+        SCOPED_TRACE(row.name);
+        TestGame t;
+        create(t, {.race = '2', .height = "100", .hero_class = row.key});  // a dwarf: every class
+        const Hero& h = t.game.hero;
+        EXPECT_EQ(h.hero_class, row.code);
+        EXPECT_STREQ(h.class_name, row.name);
+        EXPECT_STREQ(h.weapon1_name, row.weapon);
+        EXPECT_EQ(h.weapon1_kind, row.weapon_kind);
+        EXPECT_EQ(h.weapon_damage, row.damage);
+        Hero dwarf;  // the dwarf's values before the class
+        dwarf.agility = 8, dwarf.intuition = 8, dwarf.virtue = 8, dwarf.luck = 8,
+        dwarf.robustness = 10;
+        EXPECT_EQ(h.*row.bonus, dwarf.*row.bonus + 1);
+        const bool knight = row.code == kKnight;
+        EXPECT_EQ(h.shield_parry, knight ? 1 : 0);
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            const bool shield = knight && slot == kSlotShield;
+            EXPECT_EQ(h.item_owned[slot], shield ? 1 : 0) << slot;
+            EXPECT_STREQ(h.item_name[slot], shield ? "bouclier de novice" : "rien") << slot;
+        }
+    }
+}
+
+TEST(Creation, DwarfKnightEndsWithTheRaceAndClassTogether) {
+    TestGame t;
+    create(t, {.race = '2', .height = "100", .hero_class = '5'});
+    EXPECT_EQ(t.game.hero.robustness, 11);
+    EXPECT_EQ(t.game.hero.vigour, 12);
+    EXPECT_EQ(t.game.hero.defense, 2);
+    EXPECT_EQ(t.game.hero.base_defense, 2);
+}
+
+TEST(Creation, StartsTheMusicAndResetsEveryStartingValue) {
+    TestGame t;
+    Game& g = t.game;
+    // A hero already played: creation must not keep any of it.
+    g.hero.experience = 300, g.hero.level = 5, g.hero.gold = 40, g.hero.item_owned[kSlotAmulet] = 1;
+    g.hero.item_name[kSlotAmulet] = "amulette du petit gnome", g.hero.weapon2_kind = 2,
+    g.hero.chapter = 3;
+    g.hero.story_flags[1] = 1, g.fight.fight_result = 8, g.current_chapter = 0;
+    create(t, {.hero_class = '3'});
+    EXPECT_EQ(t.music.tracks, std::vector<std::string>{"creation.mp3"});
+    for (int* value : g.fight.fields()) EXPECT_EQ(*value, 1);
+    EXPECT_EQ(g.hero.chapter, 1);
+    EXPECT_EQ(g.current_chapter, 1);
+    EXPECT_EQ(g.hero.level, 1);
+    EXPECT_EQ(g.hero.experience, 0);
+    EXPECT_EQ(g.hero.gold, 0);
+    EXPECT_EQ(g.hero.meals, 0);
+    EXPECT_EQ(g.hero.water, 0);
+    EXPECT_EQ(g.hero.spare_flag, 1);
+    EXPECT_EQ(g.hero.weapon2_kind, 0);
+    EXPECT_STREQ(g.hero.weapon2_name, "rien");
+    EXPECT_EQ(g.hero.item_owned[kSlotAmulet], 0);
+    EXPECT_STREQ(g.hero.item_name[kSlotAmulet], "rien");
+    EXPECT_EQ(g.hero.story_flags[1], 0);
+    EXPECT_EQ(g.hero.height_cm, 170);
+}
+
+TEST(Creation, AppearanceKeysStoreTheirCodesAndTexts) {
+    TestGame t;
+    create(t, {.skin = '5', .hair = '6', .eyes = '3'});
+    const Hero& h = t.game.hero;
+    EXPECT_EQ(h.skin, 5);
+    EXPECT_STREQ(h.skin_name, "marron fonce");
+    EXPECT_EQ(h.hair, 6);
+    EXPECT_STREQ(h.hair_name, "pas de cheveux");
+    EXPECT_EQ(h.eyes, 3);
+    EXPECT_STREQ(h.eyes_name, "bleus");
+}
+
+TEST(Creation, OnlyAnElfMayHaveBlackSkin) {
+    TestGame elf;
+    ScreenLog elf_log(elf);
+    create(elf, {.race = '3', .skin = '6'});
+    EXPECT_EQ(elf.game.hero.skin, 6);
+    EXPECT_STREQ(elf.game.hero.skin_name, "noire");
+    EXPECT_NE(elf_log.with("couleur de la peau").find("6) noire"), std::string::npos);
+
+    TestGame human;
+    ScreenLog human_log(human);
+    human.keys.type("Bob\n1");
+    human.keys.type("6");  // not offered: ignored
+    human.keys.type(CreationKeys{}.script().substr(5));
+    create_hero(human.game);
+    EXPECT_EQ(human.game.hero.skin, 1);
+    const std::string skin_screen = human_log.with("couleur de la peau");
+    EXPECT_NE(skin_screen.find("5) marron foncé"), std::string::npos);
+    EXPECT_EQ(skin_screen.find("6)"), std::string::npos);
+}
+
+// The class menu is the last screen of creation, so it stays on the screen.
+TEST(Creation, ClassMenuHidesAndRefusesClassesByRace) {
+    struct Case {
+        char race;
+        std::string class_keys;  // hidden classes first, then the one taken
+        int hero_class;
+        bool shows_knight, shows_barbarian;
+    };
+    const Case cases[] = {
+        {'1', "6", kBarbarian, true, true}, {'2', "6", kBarbarian, true, true},
+        {'4', "6", kBarbarian, true, true}, {'3', "65", kKnight, true, false},
+        {'5', "564", kThief, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.race);
+        TestGame t;
+        CreationKeys keys{.race = c.race, .height = height_for(c.race)};
+        std::string script = keys.script();
+        script.pop_back();
+        t.keys.type(script + c.class_keys);
+        create_hero(t.game);
+        EXPECT_EQ(t.game.hero.hero_class, c.hero_class);
+        EXPECT_EQ(t.find_row("Choisissez la classe de votre personnage:"), 1);
+        EXPECT_EQ(t.find_row("4) voleur"), 9);
+        EXPECT_EQ(t.find_row("5) chevalier") != 0, c.shows_knight);
+        EXPECT_EQ(t.find_row("6) barbare") != 0, c.shows_barbarian);
+    }
+}
+
+struct HeightCase {
+    char race;
+    int lowest, highest;
+    const char* retry;
+};
+
+const HeightCase kHeights[] = {
+    {'2', 80, 120, "vueillez"},  {'5', 40, 80, "vueillez"},   {'1', 140, 200, "veuillez"},
+    {'3', 140, 200, "veuillez"}, {'4', 140, 200, "veuillez"},
+};
+
+int count(const std::string& text, const std::string& needle) {
+    int n = 0;
+    for (std::size_t p = text.find(needle); p != std::string::npos; p = text.find(needle, p + 1))
+        ++n;
+    return n;
+}
+
+TEST(Creation, HeightBoundsAreInclusiveAndEachRaceHasItsRetryMessage) {
+    for (const HeightCase& c : kHeights) {
+        for (const bool take_highest : {false, true}) {
+            SCOPED_TRACE(std::string(1, c.race) + (take_highest ? " highest" : " lowest"));
+            TestGame t;
+            ScreenLog log(t);
+            const int taken = take_highest ? c.highest : c.lowest;
+            const std::string refused =
+                std::to_string(c.lowest - 1) + "\n" + std::to_string(c.highest + 1) + "\nabc\n";
+            create(t, {.race = c.race, .height = refused + std::to_string(taken)});
+            EXPECT_EQ(t.game.hero.height_cm, taken);
+            const std::string screen = log.with("Entrez la taille");
+            const std::string message =
+                std::string("La taille que vous avez choisi n'est pas correcte, ") + c.retry +
+                " en resaisir une";
+            EXPECT_EQ(count(screen, message), 3);
+            EXPECT_EQ(count(screen, "\nnouvelle :\n"), 3);
+        }
+    }
+}
+
+TEST(Creation, HeightQuestionByRace) {
+    const std::pair<char, std::vector<std::string>> cases[] = {
+        {'2',
+         {"Entrez la taille de votre personnage, celle ci doit être comprise entre 80", "",
+          "centimètres et 120 centimètres (égal 1 mètre 20).", "", "",
+          "Entrez la valeur en centimètres:"}},
+        {'5',
+         {"Entrez la taille de votre personnage, celle ci doit être comprise entre 40", "",
+          "centimètres et 80 centimètres."}},
+        {'4',
+         {"Entrez la taille de votre personnage, celle ci doit être comprise entre 140", "",
+          "centimètres et 200 centimètres (donc entre 1 mètre 40 et 2 mètres).", "", "",
+          "Entrez la valeur en centimètres:"}},
+    };
+    for (const auto& [race, rows] : cases) {
+        TestGame t;
+        ScreenLog log(t);
+        create(t, {.race = race, .height = height_for(race)});
+        std::string expected;
+        for (const auto& r : rows) expected += r + "\n";
+        EXPECT_EQ(log.first("Entrez la taille"), expected);
+    }
+}
+
+TEST(Creation, NameOfTenCharactersIsTakenAndElevenRefused) {
+    TestGame t;
+    ScreenLog log(t);
+    create(t, {.name = "Abcdefghijk\nAbcdefghij"});
+    EXPECT_STREQ(t.game.hero.name, "Abcdefghij");
+    const std::string screen = log.with("Saisissez le nom");
+    EXPECT_NE(
+        screen.find(
+            "Abcdefghijk\nLe nom que vous avez saisi est trop long, veuillez en resaisir un plus "
+            "court :\nAbcdefghij\n"),
+        std::string::npos);
+}
+
+TEST(Creation, AccentedLettersCountAsOneCharacterAndStayInCodePage850) {
+    TestGame t;
+    create(t, {.name = cp850("Jérémièçàé")});  // ten letters, ten CP850 bytes
+    EXPECT_EQ(std::string(t.game.hero.name), cp850("Jérémièçàé"));
+    EXPECT_EQ(t.game.hero.name[10], '\0');
+
+    TestGame longer;
+    create(longer, {.name = cp850("Jérémièçàéé") + "\nZo"});
+    EXPECT_STREQ(longer.game.hero.name, "Zo");
+}
+
+TEST(Creation, LongNameNeverWritesPastTheNameField) {
+    TestGame t;
+    create(t, {.name = std::string(150, 'x') + "\nBob"});
+    const char expected[12] = {'B', 'o', 'b'};
+    EXPECT_EQ(std::memcmp(t.game.hero.name, expected, sizeof expected), 0);
+}
+
+TEST(Creation, SecondWordOfTheNameIsReadByTheHeightStep) {
+    // A word that is not a number: refused once, then a new line is read.
+    TestGame t;
+    ScreenLog log(t);
+    create(t, {.name = "Bob Smith", .height = "150"});
+    EXPECT_STREQ(t.game.hero.name, "Bob");
+    EXPECT_EQ(t.game.hero.height_cm, 150);
+    EXPECT_EQ(count(log.with("Entrez la taille"), "n'est pas correcte"), 1);
+
+    // A number within the bounds is the height at once.
+    TestGame n;
+    n.keys.type(
+        "Bob 160\n1111"
+        "1");
+    create_hero(n.game);
+    EXPECT_EQ(n.game.hero.height_cm, 160);
+    EXPECT_EQ(n.keys.left(), 0u);
+    EXPECT_EQ(n.find_row("n'est pas correcte"), 0);
+}
+
+TEST(Creation, MenusIgnoreKeysTheyDoNotOffer) {
+    TestGame t;
+    t.keys.type(
+        "Bob\n"
+        "0x9"
+        "1"
+        "7"
+        "2"
+        "7"
+        "3"
+        "5"
+        "4"
+        "170\n"
+        "a"
+        "2");
+    create_hero(t.game);
+    EXPECT_EQ(t.game.hero.race, 1);
+    EXPECT_EQ(t.game.hero.skin, 2);
+    EXPECT_EQ(t.game.hero.hair, 3);
+    EXPECT_EQ(t.game.hero.eyes, 4);
+    EXPECT_EQ(t.game.hero.hero_class, kPriest);
+    EXPECT_EQ(t.keys.left(), 0u);
+}
+
+}  // namespace
+}  // namespace vov::test
