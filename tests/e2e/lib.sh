@@ -70,3 +70,58 @@ expect_exit() {
 
 # row N: the text of screen row N (1-based).
 row() { screen_text | sed -n "${1}p"; }
+
+# press_until TEXT KEY [MAX]: presses KEY until TEXT shows (fights, level-ups and
+# pauses whose number depends on the dice). Returns 2 when the hero died.
+press_until() {
+  local text="$1" key="$2" max="${3:-300}" i j
+  for ((i = 0; i < max; i++)); do
+    for ((j = 0; j < 10; j++)); do
+      screen_text | grep -qF -- "$text" && return 0
+      sleep 0.02
+    done
+    screen_text | grep -qF -- "MORT." && return 2
+    keys "$key"
+  done
+  fail "never saw: $text"
+}
+
+# to_main_menu: from the start of the game to the main menu.
+to_main_menu() {
+  wait_for "appuyez sur une touche pour continuer."
+  keys x
+  wait_for "Sujet : "
+  keys x
+  wait_for "Votre choix:"
+}
+
+# new_knight NAME: plays option 4 and creates a human knight (60 health) up to the
+# save offer.
+new_knight() {
+  keys 4
+  wait_for "Saisissez le nom de votre personnage:"
+  keys "$1" Enter
+  wait_for "Choisissez la race de votre personnage:"
+  keys 1
+  wait_for "Choisissez la couleur de la peau"
+  keys 1
+  wait_for "Choisissez la couleur des cheveux"
+  keys 2
+  wait_for "Choisissez la couleur des yeux"
+  keys 3
+  wait_for "Entrez la valeur en centimètres:"
+  keys "180" Enter
+  wait_for "Choisissez la classe de votre personnage:"
+  keys 5
+  wait_for "de femme vous tournerez vous?"
+  keys 3
+  wait_for "laquelle prendriez vous:"
+  keys 3
+  wait_for "Vers quel échoppe vous dirigerez vous ?"
+  keys 2
+  wait_for "Vous venez de terminer la création de votre personnage."
+  keys x
+  wait_for "bouclier : bouclier de novice"
+  keys x
+  wait_for "Voulez vous sauvegarder votre personnage ?"
+}
