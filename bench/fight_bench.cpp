@@ -11,20 +11,20 @@ namespace {
 using namespace vov;
 
 class AnyKey : public Keyboard {
-public:
+  public:
     int read_key() override { return 'x'; }
 };
 
 class Silence : public Music {
-public:
+  public:
     void play(const std::string&) override {}
 };
 
 class SteppingClock : public Clock {
-public:
+  public:
     std::int64_t now() override { return ++seconds_; }
 
-private:
+  private:
     std::int64_t seconds_ = 1000;
 };
 
@@ -80,8 +80,12 @@ void fight(benchmark::State& state, const Opponent& opponent) {
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
-void BM_WolfFight(benchmark::State& state) { fight(state, kWolf); }
-void BM_SpiderFight(benchmark::State& state) { fight(state, kSpider); }
+void BM_WolfFight(benchmark::State& state) {
+    fight(state, kWolf);
+}
+void BM_SpiderFight(benchmark::State& state) {
+    fight(state, kSpider);
+}
 
 BENCHMARK(BM_WolfFight);
 BENCHMARK(BM_SpiderFight);

@@ -22,7 +22,8 @@ inline std::vector<int> draws_after(std::int64_t second, int n) {
 }
 
 // The first second from 1000 on whose first `n` draws satisfy `wanted`.
-inline std::int64_t second_where(int n, const std::function<bool(const std::vector<int>&)>& wanted) {
+inline std::int64_t second_where(int n,
+                                 const std::function<bool(const std::vector<int>&)>& wanted) {
     for (std::int64_t s = 1000;; ++s) {
         if (wanted(draws_after(s, n))) return s;
     }
@@ -57,7 +58,8 @@ inline void make_caster(Game& game, int hero_class) {
 }
 
 // Fills the Monster record and the fight globals the way a scene does.
-inline void set_monster(Game& game, const Monster& m, int kind, const char* name, const char* weapon) {
+inline void set_monster(Game& game, const Monster& m, int kind, const char* name,
+                        const char* weapon) {
     game.monster = m;
     game.monster_kind = kind;
     game.monster_name = name;

@@ -20,8 +20,10 @@ int first_action_row(int choice, int hero_agility, int monster_agility) {
     WaitLog log(t);
     EXPECT_THROW(run_fight(t.game), ScriptExhausted);
     const auto& rows = log.waits.at(0).rows;
-    if (rows[14].find("Vous frappez Loup de la foret avec votre hache.") != std::string::npos) return 14;
-    if (rows[30].find("Loup de la foret vous frappe avec crocs et griffes.") != std::string::npos) return 30;
+    if (rows[14].find("Vous frappez Loup de la foret avec votre hache.") != std::string::npos)
+        return 14;
+    if (rows[30].find("Loup de la foret vous frappe avec crocs et griffes.") != std::string::npos)
+        return 30;
     return 0;
 }
 
@@ -82,7 +84,8 @@ TEST(RunFight, FightsStartedInTheSameSecondPickTheSameTrack) {
     EXPECT_EQ(first_tracks[0], first_tracks[1]);
     const char* tracks[] = {"combat1.mp3", "combat2.mp3", "combat.mp3"};
     for (int i = 1; i < 4; ++i) {
-        EXPECT_EQ(first_tracks[static_cast<std::size_t>(i)], tracks[draws_after(999 + i, 1)[0] % 3]);
+        EXPECT_EQ(first_tracks[static_cast<std::size_t>(i)],
+                  tracks[draws_after(999 + i, 1)[0] % 3]);
     }
 }
 
@@ -136,7 +139,10 @@ TEST(RunFight, FireInTheFieldAbandonsTheFightAndKeepsTheHerosNumbers) {
     make_wolf(t.game);
     t.game.monster_status = kFieldAblaze;
     t.game.choice = kHeroFirst;
-    t.keys.type("26xx" "xx" "21");  // Defense accrue, the wolf strikes, then the fire ball
+    t.keys.type(
+        "26xx"
+        "xx"
+        "21");  // Defense accrue, the wolf strikes, then the fire ball
     WaitLog log(t);
     run_fight(t.game);
 
@@ -186,7 +192,8 @@ TEST(RunFight, SpellCasterShortOfEnergy) {
         WaitLog log(t);
         t.keys.type("xxxxxxxx");
         EXPECT_THROW(run_fight(t.game), ScriptExhausted);
-        const bool strikes = log.any_row_has(30, "Araignee psychique vous frappe avec crocs et venin.");
+        const bool strikes =
+            log.any_row_has(30, "Araignee psychique vous frappe avec crocs et venin.");
         const bool confused = log.any_row_has(30, "allait lancer un sort mais est confuse");
         EXPECT_EQ(strikes, first == kHeroFirst);
         EXPECT_EQ(confused, first == kMonsterFirst);

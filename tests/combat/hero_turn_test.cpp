@@ -69,7 +69,8 @@ TEST_F(HeroTurn, BlowMessageAndTheMonstersAnswer) {
         t.keys.type("xx");
         weapon_attack(t.game);
         ASSERT_EQ(log.waits.size(), 2u);
-        EXPECT_EQ(log.waits[0].rows[14], "               Vous frappez Loup de la foret avec votre hache.");
+        EXPECT_EQ(log.waits[0].rows[14],
+                  "               Vous frappez Loup de la foret avec votre hache.");
         EXPECT_EQ(log.waits[0].y, 16);
         EXPECT_EQ(log.waits[1].rows[16], std::string(15, ' ') + c.answer);
         EXPECT_EQ(log.waits[1].y, 18);
@@ -95,7 +96,8 @@ TEST_F(HeroTurn, WeaponDamageShowsTheSubtractionAndStopsAtZero) {
     t.game.damage = 12;  // equal to the defence: reaches the monster, takes nothing
     t.keys.type("x");
     hit_monster(t.game);
-    EXPECT_EQ(t.row(16), "               Loup de la foret, vient de perdre 12 - 12 , points de sante.");
+    EXPECT_EQ(t.row(16),
+              "               Loup de la foret, vient de perdre 12 - 12 , points de sante.");
     EXPECT_EQ(t.colour_of("12 - 12"), 14);
     EXPECT_EQ(t.colour_of(", points"), 7);
     EXPECT_EQ(t.game.fight.monster_hp, 20);
@@ -136,8 +138,10 @@ TEST_F(HeroTurn, VeryEffectiveSpellTakesTwoMoreLines) {
     hit_monster(t.game);
     ASSERT_EQ(log.waits.size(), 2u);
     EXPECT_EQ(log.waits[0].y, 18);
-    EXPECT_EQ(t.row(16), "               Loup de la foret, vient de perdre 10 - 2 , points de sante.");
-    EXPECT_EQ(t.row(18), "               Le sort que vous venez d'utiliser est tres efficace contre");
+    EXPECT_EQ(t.row(16),
+              "               Loup de la foret, vient de perdre 10 - 2 , points de sante.");
+    EXPECT_EQ(t.row(18),
+              "               Le sort que vous venez d'utiliser est tres efficace contre");
     EXPECT_EQ(t.row(20), "               Loup de la foret : les degats sont presque doublés.");
     EXPECT_EQ(t.colour_of("degats"), 14);
     EXPECT_EQ(t.colour_of("doublés"), 14);
@@ -156,7 +160,8 @@ TEST_F(HeroTurn, DrainDamageWritesBelowTheDrainMessage) {
     t.keys.type("x");
     hit_monster(t.game);
     EXPECT_EQ(t.row(16), "");
-    EXPECT_EQ(t.row(18), "               Loup de la foret, vient de perdre 9 - 4 , points de sante.");
+    EXPECT_EQ(t.row(18),
+              "               Loup de la foret, vient de perdre 9 - 4 , points de sante.");
     EXPECT_EQ(log.waits[0].y, 20);
     EXPECT_EQ(t.game.roll, 7);
     EXPECT_EQ(t.game.fight.monster_hp, 15);
@@ -168,7 +173,11 @@ TEST_F(HeroTurn, AttackChoiceOnlyForPriestAndWizard) {
 
     make_caster(t.game, kPriest);
     WaitLog log(t);
-    t.keys.type("x2" "7" "1" "xx");  // spells, back, then the weapon
+    t.keys.type(
+        "x2"
+        "7"
+        "1"
+        "xx");  // spells, back, then the weapon
     choose_attack(t.game);
     EXPECT_EQ(log.waits[0].rows[2],
               "            Choisissez comment vous voulez attaquer Loup de la foret.");

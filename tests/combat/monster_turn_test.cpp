@@ -118,7 +118,8 @@ TEST_F(MonsterTurn, PoisonKillsOneLandedBlowInSix) {
     WaitLog log(t);
     EXPECT_TRUE(t.ends_game([&] { blow("xxxx"); }));  // the death screen takes the last key
     const auto& poisoned = log.waits.at(2);
-    EXPECT_EQ(poisoned.rows[32], "               Serpent des catacombes vous empoisonne avec crochets venimeux.");
+    EXPECT_EQ(poisoned.rows[32],
+              "               Serpent des catacombes vous empoisonne avec crochets venimeux.");
     EXPECT_EQ(poisoned.rows[34], "               Vous mourrez sur le coup !");
     EXPECT_EQ(poisoned.y, 35);
     EXPECT_EQ(t.game.fight.hero_hp, 30);  // dead before the blow's damage
@@ -179,7 +180,8 @@ TEST_F(SpellCaster, SpiderHealsBelowFullHealthAndIsConfusedOtherwise) {
     t.game.fight.monster_hp = 33;
     WaitLog log(t);
     cast_in_second_where(true, "xx");
-    EXPECT_EQ(log.waits[0].rows[30], "               Araignee psychique lance un sort de guerison des araignees.");
+    EXPECT_EQ(log.waits[0].rows[30],
+              "               Araignee psychique lance un sort de guerison des araignees.");
     EXPECT_EQ(t.row(32), "               Araignee psychique se guerir de 5 points de sante.");
     EXPECT_EQ(log.waits[1].y, 34);
     EXPECT_EQ(t.game.fight.monster_hp, 35);
@@ -189,7 +191,8 @@ TEST_F(SpellCaster, SpiderHealsBelowFullHealthAndIsConfusedOtherwise) {
 
     // At exactly 35 the heal is refused and the spider is confused, for free.
     cast_in_second_where(true, "x");
-    EXPECT_EQ(t.row(30), "               Araignee psychique allait lancer un sort mais est confuse");
+    EXPECT_EQ(t.row(30),
+              "               Araignee psychique allait lancer un sort mais est confuse");
     EXPECT_EQ(t.row(32), "               et ne fait rien.");
     EXPECT_EQ(t.colour_of("confuse"), 3);
     EXPECT_EQ(t.game.fight.monster_energy, 15);
@@ -218,7 +221,8 @@ TEST_F(SpellCaster, SewerCreatureSpells) {
     t.game.fight.monster_hp = 30;
     WaitLog log(t);
     cast_in_second_where(true, "xx");
-    EXPECT_EQ(t.row(30), "               Creature des egouts absorbe les detritus se trouvant autour");
+    EXPECT_EQ(t.row(30),
+              "               Creature des egouts absorbe les detritus se trouvant autour");
     EXPECT_EQ(t.row(32), "               d'elle.");
     EXPECT_EQ(t.row(34), "               Creature des egouts se guerit de 6 points de sante.");
     EXPECT_EQ(log.waits[1].y, 35);

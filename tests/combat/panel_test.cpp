@@ -18,12 +18,15 @@ TEST(Panel, ShowsBothFightersInTheirColours) {
     start_working_copies(t.game);
     t.game.textcolor(12);
     draw_fight_panel(t.game);
-    EXPECT_EQ(t.row(37), "          Votre niveau :  1                Niveau de Araignee psychique:  3");
+    EXPECT_EQ(t.row(37),
+              "          Votre niveau :  1                Niveau de Araignee psychique:  3");
     EXPECT_EQ(t.row(38), "");
     EXPECT_EQ(t.row(39), kRule);
-    EXPECT_EQ(t.row(40), " Votre sante :  Energie magique :            Sa sante :      Energie magique :");
+    EXPECT_EQ(t.row(40),
+              " Votre sante :  Energie magique :            Sa sante :      Energie magique :");
     EXPECT_EQ(t.row(41), "");
-    EXPECT_EQ(t.row(42), "     30/30            0/0                       35/35              20/20");
+    EXPECT_EQ(t.row(42),
+              "     30/30            0/0                       35/35              20/20");
     EXPECT_EQ(t.row(43), kRule);
     EXPECT_EQ(t.colours(37).substr(10, 17), std::string(17, 'b'));
     EXPECT_EQ(t.colours(37).substr(43, 32), std::string(32, 'a'));
@@ -84,9 +87,11 @@ TEST(CombatScreen, RoundSnapshot) {
     const std::string pad(15, ' ');
     std::vector<std::string> want(44);
     want[13] = pad + "Vous frappez Loup de la foret avec votre hache.";
-    want[15] = pad + "Loup de la foret, vient de perdre " + std::to_string(hero_blow) + " - 0 , points de sante.";
+    want[15] = pad + "Loup de la foret, vient de perdre " + std::to_string(hero_blow) +
+               " - 0 , points de sante.";
     want[29] = pad + "Loup de la foret vous frappe avec crocs et griffes.";
-    want[31] = pad + "Vous venez de perdre " + std::to_string(wolf_blow) + " - 2 , points de sante.";
+    want[31] =
+        pad + "Vous venez de perdre " + std::to_string(wolf_blow) + " - 2 , points de sante.";
     want[36] = "          Votre niveau :  1                Niveau de Loup de la foret:  2";
     want[38] = kRule;
     want[39] = " Votre sante :  Energie magique :            Sa sante :      Energie magique :";
@@ -100,7 +105,8 @@ TEST(CombatScreen, RoundSnapshot) {
     want[41] = numbers.substr(0, numbers.find_last_not_of(' ') + 1);
     want[42] = kRule;
     for (int y = 0; y < 44; ++y) {
-        EXPECT_EQ(seen[static_cast<std::size_t>(y)], want[static_cast<std::size_t>(y)]) << "row " << y + 1;
+        EXPECT_EQ(seen[static_cast<std::size_t>(y)], want[static_cast<std::size_t>(y)])
+            << "row " << y + 1;
     }
     // "Vous frappez " plain, the name light green, "avec votre " plain, the weapon light cyan.
     EXPECT_EQ(colours14.substr(15, 47),

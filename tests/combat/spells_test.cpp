@@ -52,9 +52,12 @@ TEST_F(Spells, PriestWithFourEnergyIsRefusedHealAndRayButBlinds) {
     caster(kPriest);
     t.game.fight.hero_energy = 4;
     WaitLog log(t);
-    t.keys.type("5x" "3x");
+    t.keys.type(
+        "5x"
+        "3x");
     cast('4');
-    EXPECT_EQ(log.waits[1].rows[13], "        Vous n'avez pas assez d'energie magique pour lancer ce sort.");
+    EXPECT_EQ(log.waits[1].rows[13],
+              "        Vous n'avez pas assez d'energie magique pour lancer ce sort.");
     EXPECT_EQ(log.waits[1].y, 15);
     EXPECT_EQ(t.game.damage, 1 + 2 + 10);
     EXPECT_EQ(t.game.fight.hero_energy, 0);
@@ -67,7 +70,8 @@ TEST_F(Spells, PriestHealRollsFiveToFifteenAndShowsTheRoll) {
     cast('5', "xx");
     const int healed = draws_after(1000, 1)[0] % 11 + 5;
     EXPECT_EQ(t.game.fight.hero_hp, std::min(30, 10 + healed));
-    EXPECT_EQ(t.row(16), "               Vous venez de gagnez " + std::to_string(healed) + " points de vie.");
+    EXPECT_EQ(t.row(16),
+              "               Vous venez de gagnez " + std::to_string(healed) + " points de vie.");
     EXPECT_EQ(t.game.blow_avoided, 1);
     EXPECT_EQ(t.game.fight.hero_energy, 15);
 
@@ -92,7 +96,8 @@ TEST_F(Spells, DefenseAccrueOncePerFightSharedByBothClasses) {
     WaitLog log(t);
     t.keys.type("6x7");
     EXPECT_FALSE(cast_spell(t.game));  // refused, then back to the attack choice
-    EXPECT_EQ(log.waits[1].rows[13], "        Vous ne pouvez lancer ce sort qu'une seule fois par combat.");
+    EXPECT_EQ(log.waits[1].rows[13],
+              "        Vous ne pouvez lancer ce sort qu'une seule fois par combat.");
     EXPECT_EQ(t.game.fight.hero_energy, 18);
     EXPECT_EQ(t.game.hero.defense, 5);
 
@@ -124,7 +129,8 @@ TEST_F(Spells, WizardBoltsAndTheMonstersWeakAgainstThem) {
     caster(kWizard);
     WaitLog log(t);
     cast('1');
-    EXPECT_EQ(log.waits[0].rows[2], "      Choisissez l'une de vos magies de sorcier que vous voulez utiliser:");
+    EXPECT_EQ(log.waits[0].rows[2],
+              "      Choisissez l'une de vos magies de sorcier que vous voulez utiliser:");
     EXPECT_EQ(t.game.damage, 5);
     EXPECT_EQ(t.game.roll, 0);
     cast('2');
@@ -142,7 +148,8 @@ TEST_F(Spells, WizardBoltsAndTheMonstersWeakAgainstThem) {
     EXPECT_EQ(t.game.roll, 6);
     t.keys.type("xx");
     hit_monster(t.game);
-    EXPECT_EQ(t.row(18), "               Le sort que vous venez d'utiliser est tres efficace contre");
+    EXPECT_EQ(t.row(18),
+              "               Le sort que vous venez d'utiliser est tres efficace contre");
     EXPECT_EQ(t.game.fight.monster_hp, 25 - 8);
 
     // The sewer creature takes half again from the lightning.
@@ -181,7 +188,8 @@ TEST_F(Spells, DisintegrationSucceedsOneTimeInFour) {
         } else {
             ASSERT_EQ(t.game.fight.monster_hp, 20);
             ASSERT_EQ(t.game.blow_avoided, 1);
-            ASSERT_EQ(t.row(16), "               Vous echouez le lancement du sort Desintegration.");
+            ASSERT_EQ(t.row(16),
+                      "               Vous echouez le lancement du sort Desintegration.");
         }
     }
     EXPECT_GT(successes, 30);
@@ -195,7 +203,8 @@ TEST_F(Spells, DrainNeverTakesMoreThanTheMonsterHas) {
     t.game.fight.hero_hp = 10;
     WaitLog log(t);
     cast('5', "xx");
-    EXPECT_EQ(t.row(16), "               Vous venez d'absorbez 3 points de sante a Loup de la foret");
+    EXPECT_EQ(t.row(16),
+              "               Vous venez d'absorbez 3 points de sante a Loup de la foret");
     EXPECT_EQ(t.colour_of("3 points"), 11);
     EXPECT_EQ(t.colour_of("Loup de la foret"), 10);
     EXPECT_EQ(t.game.fight.hero_hp, 13);
@@ -204,7 +213,8 @@ TEST_F(Spells, DrainNeverTakesMoreThanTheMonsterHas) {
 
     t.keys.type("x");
     hit_monster(t.game);
-    EXPECT_EQ(t.row(18), "               Loup de la foret, vient de perdre 7 - 4 , points de sante.");
+    EXPECT_EQ(t.row(18),
+              "               Loup de la foret, vient de perdre 7 - 4 , points de sante.");
     EXPECT_EQ(t.game.fight.monster_hp, 0);
 
     // A full drain is capped at the hero's maximum health.
