@@ -102,19 +102,24 @@ struct WaitLog {
         int x, y;
         std::vector<std::string> rows;  // rows[y] is screen row y
     };
-    explicit WaitLog(TestGame& t) {
-        t.keys.on_wait = [this, &t] {
-            Wait w{t.screen.cursor_x(), t.screen.cursor_y(), {""}};
-            for (int y = 1; y <= t.screen.rows(); ++y) w.rows.push_back(t.row(y));
+    explicit WaitLog(TestGame& t) : test(t) {
+        t.keys.on_wait = [this] {
+            Wait w{test.screen.cursor_x(), test.screen.cursor_y(), {""}};
+            for (int y = 1; y <= test.screen.rows(); ++y) w.rows.push_back(test.row(y));
             waits.push_back(w);
         };
     }
+    ~WaitLog() { test.keys.on_wait = nullptr; }
+    WaitLog(const WaitLog&) = delete;
+    WaitLog& operator=(const WaitLog&) = delete;
+
     bool any_row_has(int y, const std::string& text) const {
         for (const auto& w : waits) {
             if (w.rows[static_cast<std::size_t>(y)].find(text) != std::string::npos) return true;
         }
         return false;
     }
+    TestGame& test;
     std::vector<Wait> waits;
 };
 
