@@ -55,8 +55,8 @@ inline void make_hero(Game& game, int hero_class = kBarbarian) {
     h.weapon_damage = 16;
 }
 
-// Fills the Monster record and the fight globals as a scene does, and the
-// working numbers as run_fight does.
+// The Monster record and fight globals as a scene sets them, the working
+// numbers as run_fight does.
 inline void face(Game& game, const Monster& m, int kind, const char* name, const char* weapon) {
     game.monster = m;
     game.monster_kind = kind;
@@ -100,8 +100,6 @@ struct WaitLog {
         };
     }
     ~WaitLog() { test.keys.on_wait = nullptr; }
-    WaitLog(const WaitLog&) = delete;
-    WaitLog& operator=(const WaitLog&) = delete;
     bool any_row_has(int y, const std::string& text) const {
         return std::any_of(waits.begin(), waits.end(), [&](const Wait& w) {
             return w.rows[static_cast<std::size_t>(y)].find(text) != std::string::npos;
