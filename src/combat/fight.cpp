@@ -37,7 +37,9 @@ bool hero_strikes_first(const Game& game) {
     return game.hero.agility >= game.monster.agility;
 }
 
-bool monster_alive(const Game& game) { return game.fight.monster_hp >= 1; }
+bool monster_alive(const Game& game) {
+    return game.fight.monster_hp >= 1;
+}
 
 void hero_turn(Game& game) {
     const int hero_class = game.hero.hero_class;

@@ -57,7 +57,8 @@ bool run_spell_menu(Game& game, const SpellBook& book) {
 }  // namespace
 
 bool cast_spell(Game& game) {
-    return run_spell_menu(game, game.hero.hero_class == kWizard ? wizard_spells() : priest_spells());
+    return run_spell_menu(game,
+                          game.hero.hero_class == kWizard ? wizard_spells() : priest_spells());
 }
 
 void announce_cast(Game& game, const char* name) {

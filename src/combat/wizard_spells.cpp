@@ -8,14 +8,20 @@ namespace vov {
 namespace {
 
 // The wizard's strength grows with level and intuition.
-int base_amount(const Game& game) { return game.hero.level + game.hero.intuition / 4; }
+int base_amount(const Game& game) {
+    return game.hero.level + game.hero.intuition / 4;
+}
 
 bool facing(const Game& game, int max_hp, int max_energy) {
     return game.fight.monster_max_hp == max_hp && game.fight.monster_max_energy == max_energy;
 }
 
-bool facing_sinuous_plant(const Game& game) { return facing(game, 25, 0); }
-bool facing_sewer_creature(const Game& game) { return facing(game, 40, 25); }
+bool facing_sinuous_plant(const Game& game) {
+    return facing(game, 25, 0);
+}
+bool facing_sewer_creature(const Game& game) {
+    return facing(game, 40, 25);
+}
 
 // The damage step shows that the spell is very effective when roll is 6.
 constexpr int kVeryEffective = 6;

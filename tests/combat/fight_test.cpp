@@ -1,0 +1,119 @@
+#include "combat/fight.hpp"
+
+#include <gtest/gtest.h>
+
+#include "combat/spells.hpp"
+#include "fight_fixture.hpp"
+
+namespace vov::test {
+namespace {
+
+const char* const kTracks[] = {"combat1.mp3", "combat2.mp3", "combat.mp3"};
+
+// The row of the first action shown: 14 for the hero's blow, 30 for the wolf's.
+int first_action_row(int choice, int hero_agility, int monster_agility) {
+    TestGame t;
+    make_hero(t.game);
+    face_wolf(t.game);
+    t.game.hero.agility = hero_agility;
+    t.game.monster.agility = monster_agility;
+    t.game.choice = choice;
+    WaitLog log(t);
+    EXPECT_THROW(run_fight(t.game), ScriptExhausted);
+    if (log.any_row_has(14, "Vous frappez Loup de la foret avec votre hache.")) return 14;
+    return log.any_row_has(30, "Loup de la foret vous frappe avec crocs et griffes.") ? 30 : 0;
+}
+
+TEST(RunFight, InitiativeFromChoiceThenAgilityWithTheHeroWinningTies) {
+    EXPECT_EQ(first_action_row(kHeroFirst, 3, 9), 14);
+    EXPECT_EQ(first_action_row(kMonsterFirst, 9, 3), 30);
+    EXPECT_EQ(first_action_row('1', 5, 5), 14);
+    EXPECT_EQ(first_action_row('1', 4, 5), 30);
+}
+
+TEST(RunFight, MonsterWithNoHealthIsBeatenAtOnce) {
+    TestGame t;
+    make_hero(t.game);
+    face_wolf(t.game);
+    t.game.monster.hp = 0;
+    t.game.hero.hp = 10;
+    t.game.hero.defense = 5;  // a "Defense accrue" still on
+    t.game.defense_buff_used = kDefenseRaised;
+    t.game.current_chapter = 2;
+    t.keys.type("x");
+    run_fight(t.game);
+    EXPECT_EQ(t.row(16), "             Vous venez de vaincre Loup de la foret : felicitations !");
+    EXPECT_EQ(t.row(19), "                     Vous gagnez 7 points d'experience.");
+    EXPECT_EQ(t.colour_of("7 points"), 11);
+    EXPECT_EQ(t.game.hero.experience, 7);
+    EXPECT_EQ(t.game.hero.hp, 20);  // 10 written back, then a third of 30
+    EXPECT_EQ(t.game.hero.defense, 2);
+    EXPECT_EQ(t.game.defense_buff_used, kDefenseReset);
+    EXPECT_EQ(t.game.current_chapter, 2);
+    const std::vector<std::string> tracks{kTracks[draws_after(1000, 1)[0] % 3], "stopson.mp3"};
+    EXPECT_EQ(t.music.tracks, tracks);
+}
+
+TEST(RunFight, VictoryRecoveryPerClass) {
+    struct Case {
+        int hero_class, hp, energy, want_hp, want_energy;
+    };
+    const Case cases[] = {{kBarbarian, 10, 5, 20, 5}, {kKnight, 25, 5, 30, 5},
+                          {kThief, 1, 5, 11, 5},      {kRanger, 1, 5, 30, 5},
+                          {kPriest, 10, 5, 10, 11},   {kWizard, 10, 19, 10, 20}};
+    for (const Case& c : cases) {
+        TestGame t;
+        make_hero(t.game, c.hero_class);
+        t.game.hero.hp = c.hp;
+        t.game.hero.energy = c.energy;
+        t.game.hero.max_energy = 20;
+        face_wolf(t.game);
+        t.game.monster.hp = 0;
+        t.keys.type("x");
+        run_fight(t.game);
+        EXPECT_EQ(t.game.hero.hp, c.want_hp) << "class " << c.hero_class;
+        EXPECT_EQ(t.game.hero.energy, c.want_energy) << "class " << c.hero_class;
+        EXPECT_EQ(t.find_row("Vous regagnez tout vos points de sante.") == 29,
+                  c.hero_class == kRanger);
+    }
+}
+
+TEST(RunFight, FireInTheFieldAbandonsTheFightWithoutWritingBack) {
+    TestGame t;
+    make_hero(t.game, kWizard);
+    t.game.hero.hp = 17;
+    t.game.hero.energy = 12;
+    face_wolf(t.game);
+    t.game.monster_status = kFieldAblaze;
+    t.game.choice = kHeroFirst;
+    t.keys.type("26xxxx21");  // Defense accrue, the wolf's blow, the fire ball
+    run_fight(t.game);
+    EXPECT_EQ(t.game.monster_status, kFieldBurnt);
+    EXPECT_EQ(t.game.fight.hero_energy, 8);
+    EXPECT_EQ(t.game.hero.hp, 17);
+    EXPECT_EQ(t.game.hero.energy, 12);
+    EXPECT_EQ(t.game.hero.defense, 5);  // the scene removes the bonus
+    EXPECT_EQ(t.game.hero.experience, 0);
+    EXPECT_EQ(t.music.tracks.size(), 1u);
+}
+
+// Short of energy, a spell caster strikes with its weapon in a fight the hero
+// opened, but keeps trying spells when it struck first.
+TEST(RunFight, SpellCasterShortOfEnergy) {
+    for (const int first : {kHeroFirst, kMonsterFirst}) {
+        TestGame t;
+        t.clock.seconds = second_where([](const auto& d) { return d[0] % 5 != 0; });
+        make_hero(t.game);
+        face_spider(t.game);
+        t.game.monster.energy = 3;
+        t.game.choice = first;
+        WaitLog log(t);
+        t.keys.type("xxxxxxxx");
+        EXPECT_THROW(run_fight(t.game), ScriptExhausted);
+        EXPECT_EQ(log.any_row_has(30, "Araignee psychique vous frappe"), first == kHeroFirst);
+        EXPECT_EQ(log.any_row_has(30, "mais est confuse"), first == kMonsterFirst);
+    }
+}
+
+}  // namespace
+}  // namespace vov::test
