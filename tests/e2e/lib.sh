@@ -26,6 +26,7 @@ fail() {
 start_game() {
   local redirect="${1:-}"
   rm -f "$STATUS"
+  tmux -L "$SOCK" kill-server 2>/dev/null || true
   tmux -L "$SOCK" -f /dev/null new-session -d -s game -x 80 -y 44 \
     "cd '$WORK' && ESCDELAY=25 '$BIN' $redirect; echo \$? > '$STATUS'; sleep 600"
 }
