@@ -73,16 +73,20 @@ expect_exit() {
 row() { screen_text | sed -n "${1}p"; }
 
 # press_until TEXT KEY [MAX]: presses KEY until TEXT shows (fights, level-ups and
-# pauses whose number depends on the dice). Returns 2 when the hero died.
+# pauses whose number depends on the dice). After each key it waits for the
+# screen to change, so a slow machine never gets keys ahead of the game. Returns 2
+# when the hero died.
 press_until() {
-  local text="$1" key="$2" max="${3:-300}" i j
+  local text="$1" key="$2" max="${3:-300}" i j before
   for ((i = 0; i < max; i++)); do
-    for ((j = 0; j < 10; j++)); do
-      screen_text | grep -qF -- "$text" && return 0
+    before="$(screen_escapes)"
+    grep -qF -- "$text" <<<"$before" && return 0
+    grep -qF -- "MORT." <<<"$before" && return 2
+    keys "$key"
+    for ((j = 0; j < 100; j++)); do
+      [ "$(screen_escapes)" != "$before" ] && break
       sleep 0.02
     done
-    screen_text | grep -qF -- "MORT." && return 2
-    keys "$key"
   done
   fail "never saw: $text"
 }
