@@ -4,12 +4,20 @@ set -euo pipefail
 
 BIN="$(readlink -f "$1")"
 WORK="$(mktemp -d)"
-SOCK="vovuzavo-e2e-$$"
 STATUS="$WORK/status"
+GAMES=0
+SOCK="vovuzavo-e2e-$$-0"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
+# Under the sanitizers, errors end the game with another status than 1; the leak
+# check at exit is left to the unit tests (its stop-the-world can hang when the
+# terminal has hung up).
+export ASAN_OPTIONS="detect_leaks=0:${ASAN_OPTIONS:-}"
 
 cleanup() {
-  tmux -L "$SOCK" kill-server 2>/dev/null || true
+  local n
+  for ((n = 0; n <= GAMES; n++)); do
+    tmux -L "vovuzavo-e2e-$$-$n" kill-server 2>/dev/null || true
+  done
   rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -27,8 +35,11 @@ start_game() {
   local redirect="${1:-}"
   rm -f "$STATUS"
   tmux -L "$SOCK" kill-server 2>/dev/null || true
+  # Each game gets a server of its own: the old one may still be shutting down.
+  GAMES=$((GAMES + 1))
+  SOCK="vovuzavo-e2e-$$-$GAMES"
   tmux -L "$SOCK" -f /dev/null new-session -d -s game -x 80 -y 44 \
-    "cd '$WORK' && ESCDELAY=25 '$BIN' $redirect; echo \$? > '$STATUS'; sleep 600"
+    "cd '$WORK' && ESCDELAY=25 ASAN_OPTIONS='$ASAN_OPTIONS' '$BIN' $redirect; echo \$? > '$STATUS'; sleep 600"
 }
 
 screen_text() { tmux -L "$SOCK" capture-pane -p -t game; }
