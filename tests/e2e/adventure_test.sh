@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# A whole adventure in the real terminal: a new knight reads the prologue, crosses
+# A whole adventure in the real terminal: a new dwarf ranger reads the prologue, crosses
 # the rainbow forest (saved after it, at chapter 2), takes the road and the gate of
 # Voderuri, makes a wish in the city, and saves at the end: the last save holds a
 # hero back at chapter 1 without items. The dice follow the real clock, so a death
-# in a fight (rare for this knight) starts the adventure again, twice at most.
+# in a fight (rare for this ranger) starts the adventure again, twice at most.
 source "$(dirname "$0")/lib.sh"
 
 # line N of a save file
@@ -77,7 +77,7 @@ city() {
 adventure() {
   start_game
   to_main_menu
-  new_knight Lancelot
+  new_ranger Lancelot
   keys 2
   forest || return 2
 
@@ -103,8 +103,8 @@ adventure() {
 
 for attempt in 1 2 3; do
   if adventure; then break; fi
-  [ "$attempt" -lt 3 ] || fail "the knight died three times"
-  echo "the knight died (attempt $attempt); starting again"
+  [ "$attempt" -lt 3 ] || fail "the ranger died three times"
+  echo "the ranger died (attempt $attempt); starting again"
 done
 
 # The last save: chapter 1, every item slot empty, full health.

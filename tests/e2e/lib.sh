@@ -92,7 +92,11 @@ press_until() {
   for ((i = 0; i < max; i++)); do
     before="$(screen_escapes)"
     grep -qF -- "$text" <<<"$before" && return 0
-    grep -qF -- "MORT." <<<"$before" && return 2
+    if grep -qF -- "MORT." <<<"$before"; then
+      [ -z "${E2E_DEBUG:-}" ] || echo "$LAST_SCREEN" >&2
+      return 2
+    fi
+    LAST_SCREEN="$before"
     keys "$key"
     for ((j = 0; j < 100; j++)); do
       [ "$(screen_escapes)" != "$before" ] && break
@@ -111,14 +115,14 @@ to_main_menu() {
   wait_for "Votre choix:"
 }
 
-# new_knight NAME: plays option 4 and creates a human knight (60 health) up to the
-# save offer.
-new_knight() {
+# new_ranger NAME: plays option 4 and creates a sturdy dwarf ranger of 120 cm (75
+# health, 2 defence, healed after every fight) up to the save offer.
+new_ranger() {
   keys 4
   wait_for "Saisissez le nom de votre personnage:"
   keys "$1" Enter
   wait_for "Choisissez la race de votre personnage:"
-  keys 1
+  keys 2
   wait_for "Choisissez la couleur de la peau"
   keys 1
   wait_for "Choisissez la couleur des cheveux"
@@ -126,9 +130,9 @@ new_knight() {
   wait_for "Choisissez la couleur des yeux"
   keys 3
   wait_for "Entrez la valeur en centimètres:"
-  keys "180" Enter
+  keys "120" Enter
   wait_for "Choisissez la classe de votre personnage:"
-  keys 5
+  keys 3
   wait_for "de femme vous tournerez vous?"
   keys 3
   wait_for "laquelle prendriez vous:"
@@ -137,7 +141,7 @@ new_knight() {
   keys 2
   wait_for "Vous venez de terminer la création de votre personnage."
   keys x
-  wait_for "bouclier : bouclier de novice"
+  wait_for "arme n° 1:  epee"
   keys x
   wait_for "Voulez vous sauvegarder votre personnage ?"
 }
