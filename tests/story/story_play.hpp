@@ -143,8 +143,9 @@ private:
         t.keys.key(static_cast<unsigned char>(key));
     }
 
-    // Menus stay above the footer, nothing scrolls a console of 44 rows and no word is cut at the right edge (but in the one
-    // quoted sentence of the story longer than a line).
+    // Menus stay above the footer, nothing scrolls a console of 44 rows and no
+    // word is cut at the right edge (but in the one quoted sentence of the story
+    // longer than a line).
     void check_layout() const {
         const std::string where = "\non this screen:\n" + t.text();
         EXPECT_LE(t.screen.cursor_y(), kConsoleRows) << "the console would scroll" << where;
