@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "playthrough.hpp"
+#include "story_play.hpp"
 #include "story/chapters.hpp"
 
 namespace vov::test {
@@ -30,11 +30,6 @@ const char* const kAfterSnake = "Deux chois s'offrent maintenant a vous:";
 // Screens counted on the way.
 const char* const kCreature = "celebre ecole de magie";
 const char* const kWandered = "Le fait de vous etre egare dans ces egouts";
-
-Script operator+(Script first, const Script& then) {
-    first.insert(first.end(), then.begin(), then.end());
-    return first;
-}
 
 // No search, weapon out in the fields, no fang.
 const Script kToTheWalls = {{kGuardBodies, '2'}, {kCerealFields, '1'}, {kSpiderBody, '2'}};

@@ -3,7 +3,7 @@
 // adventure reset at the end of every road.
 #include <gtest/gtest.h>
 
-#include "playthrough.hpp"
+#include "story_play.hpp"
 #include "story/chapters.hpp"
 
 namespace vov::test {

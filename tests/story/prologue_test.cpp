@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "story/prologue.hpp"
-#include "story_play.hpp"
+#include "test_game.hpp"
 
 namespace vov::test {
 namespace {
@@ -29,7 +31,7 @@ std::vector<Shot> play_prologue_screens(TestGame& t) {
 
 TEST(Prologue, FourScreensWithTheHeroNameInYellowAfterVous) {
     TestGame t;
-    make_hero(t.game);
+    std::strcpy(t.game.hero.name, "Arthur");
     const auto shots = play_prologue_screens(t);
     ASSERT_EQ(shots.size(), 4u);
     EXPECT_EQ(t.music.tracks, std::vector<std::string>{"introduction.mp3"});
@@ -50,7 +52,7 @@ TEST(Prologue, FourScreensWithTheHeroNameInYellowAfterVous) {
 
 TEST(Prologue, NarrationFitsTheScreenWithoutCuttingWords) {
     TestGame t;
-    make_hero(t.game);
+    std::strcpy(t.game.hero.name, "Arthur");
     t.keys.type("xxxx");
     t.keys.on_wait = [&] {
         int last = t.screen.rows();
