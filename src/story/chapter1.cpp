@@ -48,7 +48,7 @@ Scene beside_the_path(Game& game) {
         game.printf("Vous reprenez peu a peu vos esprits. Vous etes allonge au bord d'un sentier,\n"
                     "au beau milieu d'une foret. Autour de vous, les debris de la charrette\n"
                     "jonchent le sol. Le sentier semble mener vers Voderuri. Vos agresseurs ont\n"
-                    "emporte tout ce qui avait de la valeur et\n");
+                    "emporte tout ce qui avait de la valeur.\nBref, ");
         game.printf("vous ne disposez plus que de votre arme : votre %s.\n\n", game.hero.weapon1_name);
         game.printf("Que voulez vous faire :\n\n\n");
         game.printf("1) Essayer de quitter la foret en la traversant de l'interieur\n\n");
