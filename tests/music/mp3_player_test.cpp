@@ -1,0 +1,112 @@
+// The real music player, with an MP3 made here from a generated tone and a WAV
+// file standing in for the audio device.
+#include "console/mp3_player.hpp"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+namespace vov {
+namespace {
+
+namespace fs = std::filesystem;
+
+void put16(std::ofstream& out, std::uint16_t v) { out.put(static_cast<char>(v & 0xFF)).put(static_cast<char>(v >> 8)); }
+void put32(std::ofstream& out, std::uint32_t v) {
+    put16(out, static_cast<std::uint16_t>(v & 0xFFFF));
+    put16(out, static_cast<std::uint16_t>(v >> 16));
+}
+
+// Two seconds of a 440 Hz tone, mono, 16 bits, 22050 Hz.
+void write_tone(const fs::path& path) {
+    constexpr std::uint32_t kRate = 22050;
+    constexpr std::uint32_t kSamples = kRate * 2;
+    std::ofstream out(path, std::ios::binary);
+    out.write("RIFF", 4);
+    put32(out, 36 + kSamples * 2);
+    out.write("WAVEfmt ", 8);
+    put32(out, 16);
+    put16(out, 1);
+    put16(out, 1);
+    put32(out, kRate);
+    put32(out, kRate * 2);
+    put16(out, 2);
+    put16(out, 16);
+    out.write("data", 4);
+    put32(out, kSamples * 2);
+    for (std::uint32_t i = 0; i < kSamples; ++i) {
+        const double wave = std::sin(2.0 * 3.14159265358979 * 440.0 * i / kRate);
+        put16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(wave * 12000)));
+    }
+}
+
+class Mp3PlayerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/vovuzavo-music-XXXXXX";
+        dir_ = mkdtemp(pattern);
+        old_ = fs::current_path();
+        fs::current_path(dir_);
+        write_tone("tone.wav");
+        const std::string command = "lame --quiet tone.wav tone.mp3";
+        ASSERT_EQ(std::system(command.c_str()), 0) << "lame is needed to make the test MP3";
+    }
+    void TearDown() override {
+        fs::current_path(old_);
+        fs::remove_all(dir_);
+    }
+    fs::path dir_;
+    fs::path old_;
+};
+
+std::uintmax_t size_when_written(const fs::path& path, std::uintmax_t at_least) {
+    for (int i = 0; i < 200; ++i) {
+        std::error_code error;
+        const auto size = fs::file_size(path, error);
+        if (!error && size >= at_least) return size;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return 0;
+}
+
+TEST_F(Mp3PlayerTest, PlaysATrackUntilTheStopTrack) {
+    Mp3Player player("wav", (dir_ / "out.wav").string());
+    player.play("tone.mp3");  // returns at once: decoding runs on its own thread
+    EXPECT_GT(size_when_written(dir_ / "out.wav", 20000), 0u) << "the decoded tone never reached the output";
+    player.play(kStopMusic);  // stops and joins the playing thread
+}
+
+TEST_F(Mp3PlayerTest, ANewTrackReplacesTheOneThatPlays) {
+    Mp3Player player("wav", (dir_ / "out.wav").string());
+    player.play("tone.mp3");
+    ASSERT_GT(size_when_written(dir_ / "out.wav", 10000), 0u);
+    fs::copy_file("tone.mp3", "again.mp3");
+    player.play("again.mp3");  // the first track is stopped and joined first
+    EXPECT_GT(size_when_written(dir_ / "out.wav", 10000), 0u);
+}
+
+TEST_F(Mp3PlayerTest, MissingFilesOrDevicesMeanSilence) {
+    {
+        Mp3Player player("wav", (dir_ / "out.wav").string());
+        player.play("absent.mp3");
+        player.play(kStopMusic);
+        player.play(kStopMusic);
+    }
+    EXPECT_FALSE(fs::exists(dir_ / "out.wav"));
+    // A file that is not an MP3, and an output that cannot be opened.
+    std::ofstream("noise.mp3") << "not an mp3 at all";
+    Mp3Player broken("wav", (dir_ / "no" / "such" / "dir.wav").string());
+    broken.play("noise.mp3");
+    broken.play("tone.mp3");
+    broken.stop();
+}
+
+}  // namespace
+}  // namespace vov
