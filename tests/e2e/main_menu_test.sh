@@ -18,10 +18,19 @@ grep -qF "Bienvenue sur la planète de Vovuzavo noble voyageur." <<<"$(screen_te
 [ "$(row 1)" = "           Bienvenue sur la planète de Vovuzavo noble voyageur." ] || fail "welcome line position"
 
 # Keys the menu does not offer change nothing.
+menu="$(screen_text | sed 's/ *$//')"
 before="$(screen_escapes)"
 keys 9 a Left F1 é
 sleep 0.3
 [ "$(screen_escapes)" = "$before" ] || fail "an invalid key changed the screen"
+
+# A resize redraws the whole screen: after a smaller and a bigger size, the menu
+# is back as it was.
+tmux -L "$SOCK" resize-window -t game -x 50 -y 20
+sleep 0.3
+tmux -L "$SOCK" resize-window -t game -x 100 -y 50
+wait_for "6) Quitter."
+[ "$(screen_text | head -n 44 | sed 's/ *$//')" = "$menu" ] || fail "the menu was not redrawn after a resize"
 
 # The characteristics: three pages, any key turns them, then the menu again
 # without its welcome lines.
