@@ -148,6 +148,7 @@ struct FightState {
 // Who strikes first, handed to run_fight in `choice`.
 inline constexpr int kHeroFirst = 50;     // the key code of '2'
 inline constexpr int kMonsterFirst = 51;  // the key code of '3'
+inline constexpr int kAgilityDecides = 30;  // the faster one strikes first, the hero on a tie
 
 // Kinds of opponents.
 inline constexpr int kWeaponFighter = 10;

@@ -460,7 +460,7 @@ Scene plant_fight(Game& game) {
         .name = "Plante sinueuse",
         .weapon = "epines et lianes",
         .kind = kWeaponFighter,
-        .first_strike = 30,  // agility decides
+        .first_strike = kAgilityDecides,
         .monster = Monster{.hp = 25, .energy = 0, .defense = 1, .magic_resistance = 2,
                            .agility = 8, .robustness = 7, .spell_power = 0, .level = 2,
                            .has_shield = 0, .weapon_parry = 0, .weapon_damage = 7,

@@ -17,7 +17,7 @@ constexpr const char* kCountryside = "campagne.mp3";
 
 // The lancers fight as one opponent; agility decides who strikes first.
 const FightSetup kLancers = {
-    "Lanciers", "lances", kWeaponFighter, 30,
+    "Lanciers", "lances", kWeaponFighter, kAgilityDecides,
     Monster{.hp = 35, .energy = 0, .defense = 2, .magic_resistance = 3, .agility = 8,
             .robustness = 8, .spell_power = 0, .level = 3, .has_shield = 0,
             .weapon_parry = 1, .weapon_damage = 8, .experience_reward = 15},
