@@ -8,8 +8,6 @@
 namespace vov::test {
 namespace {
 
-const char* const kTracks[] = {"combat1.mp3", "combat2.mp3", "combat.mp3"};
-
 // The row of the first action shown: 14 for the hero's blow, 30 for the wolf's.
 int first_action_row(int choice, int hero_agility, int monster_agility) {
     TestGame t;
@@ -31,30 +29,9 @@ TEST(RunFight, InitiativeFromChoiceThenAgilityWithTheHeroWinningTies) {
     EXPECT_EQ(first_action_row('1', 4, 5), 30);
 }
 
-TEST(RunFight, MonsterWithNoHealthIsBeatenAtOnce) {
-    TestGame t;
-    make_hero(t.game);
-    face_wolf(t.game);
-    t.game.monster.hp = 0;
-    t.game.hero.hp = 10;
-    t.game.hero.defense = 5;  // a "Defense accrue" still on
-    t.game.defense_buff_used = kDefenseRaised;
-    t.game.current_chapter = 2;
-    t.keys.type("x");
-    run_fight(t.game);
-    EXPECT_EQ(t.row(16), "             Vous venez de vaincre Loup de la foret : felicitations !");
-    EXPECT_EQ(t.row(19), "                     Vous gagnez 7 points d'experience.");
-    EXPECT_EQ(t.colour_of("7 points"), 11);
-    EXPECT_EQ(t.game.hero.experience, 7);
-    EXPECT_EQ(t.game.hero.hp, 20);  // 10 written back, then a third of 30
-    EXPECT_EQ(t.game.hero.defense, 2);
-    EXPECT_EQ(t.game.defense_buff_used, kDefenseReset);
-    EXPECT_EQ(t.game.current_chapter, 2);
-    const std::vector<std::string> tracks{kTracks[draws_after(1000, 1)[0] % 3], "stopson.mp3"};
-    EXPECT_EQ(t.music.tracks, tracks);
-}
-
-TEST(RunFight, VictoryRecoveryPerClass) {
+// A wolf with no health is beaten at once: victory screen, experience, the
+// "Defense accrue" bonus taken off, then each class recovers in its own way.
+TEST(RunFight, MonsterWithNoHealthIsBeatenAtOnceAndEachClassRecovers) {
     struct Case {
         int hero_class, hp, energy, want_hp, want_energy;
     };
@@ -62,6 +39,7 @@ TEST(RunFight, VictoryRecoveryPerClass) {
                           {kThief, 1, 5, 11, 5},      {kRanger, 1, 5, 30, 5},
                           {kPriest, 10, 5, 10, 11},   {kWizard, 10, 19, 10, 20}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.hero_class);
         TestGame t;
         make_hero(t.game, c.hero_class);
         t.game.hero.hp = c.hp;
@@ -69,12 +47,25 @@ TEST(RunFight, VictoryRecoveryPerClass) {
         t.game.hero.max_energy = 20;
         face_wolf(t.game);
         t.game.monster.hp = 0;
+        t.game.hero.defense = 5;
+        t.game.defense_buff_used = kDefenseRaised;
+        t.game.current_chapter = 2;
         t.keys.type("x");
         run_fight(t.game);
-        EXPECT_EQ(t.game.hero.hp, c.want_hp) << "class " << c.hero_class;
-        EXPECT_EQ(t.game.hero.energy, c.want_energy) << "class " << c.hero_class;
-        EXPECT_EQ(t.find_row("Vous regagnez tout vos points de sante.") == 29,
-                  c.hero_class == kRanger);
+        EXPECT_EQ(t.row(16), "             Vous venez de vaincre Loup de la foret : felicitations !");
+        EXPECT_EQ(t.row(19), "                     Vous gagnez 7 points d'experience.");
+        EXPECT_EQ(t.colour_of("7 points"), 11);
+        EXPECT_EQ(t.find_row("Vous regagnez tout vos points de sante."),
+                  c.hero_class == kRanger ? 29 : 0);
+        EXPECT_EQ(t.game.hero.hp, c.want_hp);
+        EXPECT_EQ(t.game.hero.energy, c.want_energy);
+        EXPECT_EQ(t.game.hero.experience, 7);
+        EXPECT_EQ(t.game.hero.defense, 2);
+        EXPECT_EQ(t.game.defense_buff_used, kDefenseReset);
+        EXPECT_EQ(t.game.current_chapter, 2);
+        const char* const tracks[] = {"combat1.mp3", "combat2.mp3", "combat.mp3"};
+        EXPECT_EQ(t.music.tracks, (std::vector<std::string>{
+                                      tracks[draws_after(1000, 1)[0] % 3], "stopson.mp3"}));
     }
 }
 

@@ -14,10 +14,10 @@ struct HeroTurn : ::testing::Test {
         make_hero(t.game);
         face_wolf(t.game);
     }
-    void strike(const char* keys = "xx") {
+    void strike() {
         t.game.clrscr();
         t.game.blow_avoided = 0;
-        t.keys.type(keys);
+        t.keys.type("xx");
         weapon_attack(t.game);
     }
     TestGame t;
@@ -40,6 +40,8 @@ TEST_F(HeroTurn, BarbarianBlowRangesFrom4To19) {
     EXPECT_EQ(t.game.damage, 4);
 }
 
+// The monster dodges, parries with its weapon (damage kept, step skipped) or with
+// its shield (damage wiped).
 TEST_F(HeroTurn, MonsterTurnsOneBlowInThreeAside) {
     t.clock.seconds = second_where(second_draw_avoids);
     const int blow = draws_after(t.clock.seconds, 1)[0] % 16 + 4;
@@ -51,7 +53,7 @@ TEST_F(HeroTurn, MonsterTurnsOneBlowInThreeAside) {
     t.game.monster.weapon_parry = 1;
     strike();
     EXPECT_EQ(t.row(16), at16("Loup de la foret part votre coup avec son arme."));
-    EXPECT_EQ(t.game.damage, blow);  // kept, but the damage step is skipped
+    EXPECT_EQ(t.game.damage, blow);
     t.game.monster.has_shield = 1;
     strike();
     EXPECT_EQ(t.row(16), at16("Loup de la foret part votre coup avec son bouclier."));
@@ -59,13 +61,15 @@ TEST_F(HeroTurn, MonsterTurnsOneBlowInThreeAside) {
     EXPECT_EQ(t.game.blow_avoided, 1);
 }
 
+// Defence one above the blow intercepts it, an equal one lets it through for
+// nothing; the message shows the subtraction, and health stops at 0.
 TEST_F(HeroTurn, WeaponDamageShowsTheSubtraction) {
-    t.game.monster.defense = 13;  // one above the blow: intercepted
     t.game.damage = 12;
     t.keys.type("xxx");
+    t.game.monster.defense = 13;
     hit_monster(t.game);
     EXPECT_EQ(t.row(16), at16("Loup de la foret, intercepte votre coup."));
-    t.game.monster.defense = 12;  // equal: reaches the monster, takes nothing
+    t.game.monster.defense = 12;
     hit_monster(t.game);
     EXPECT_EQ(t.row(16), at16("Loup de la foret, vient de perdre 12 - 12 , points de sante."));
     EXPECT_EQ(t.colour_of("12 - 12"), 14);
@@ -76,7 +80,6 @@ TEST_F(HeroTurn, WeaponDamageShowsTheSubtraction) {
     hit_monster(t.game);
     EXPECT_EQ(t.row(16).substr(49, 6), "12 - 2");
     EXPECT_EQ(t.game.fight.monster_hp, 0);
-    EXPECT_EQ(t.row(42).substr(48, 4), "0/20");
 }
 
 TEST_F(HeroTurn, SpellDamageVeryEffectiveOrAfterADrain) {
@@ -102,17 +105,18 @@ TEST_F(HeroTurn, SpellDamageVeryEffectiveOrAfterADrain) {
     EXPECT_EQ(t.game.roll, 7);
 }
 
+// A barbarian reads no key; a priest opens the spell menu, backs out, strikes.
 TEST_F(HeroTurn, AttackChoiceForPriestAndWizardOnly) {
-    choose_attack(t.game);  // a barbarian reads no key
+    choose_attack(t.game);
     make_hero(t.game, kPriest);
     WaitLog log(t);
-    t.keys.type("x271xx");  // spells, back, then the weapon
+    t.keys.type("x271xx");
     choose_attack(t.game);
     EXPECT_EQ(log.waits[0].rows[2],
               "            Choisissez comment vous voulez attaquer Loup de la foret.");
     EXPECT_EQ(log.waits[0].y, 7);
     EXPECT_NE(log.waits[2].rows[2].find("magies de pretre"), std::string::npos);
-    EXPECT_NE(log.waits[3].rows[2].find("Choisissez comment"), std::string::npos);
+    EXPECT_EQ(log.waits[3].rows[2], log.waits[0].rows[2]);
     EXPECT_EQ(t.find_row("Vous frappez"), 14);
 }
 

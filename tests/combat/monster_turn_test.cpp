@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "fight_fixture.hpp"
 
 namespace vov::test {
@@ -32,19 +30,6 @@ struct MonsterTurn : ::testing::Test {
     }
     TestGame t;
 };
-
-TEST_F(MonsterTurn, WolfStrikesFor4To9) {
-    int lowest = 100, highest = 0;
-    for (t.clock.seconds = 1000; t.clock.seconds < 1100; ++t.clock.seconds) {
-        t.keys.type("xx");
-        monster_blow(t.game);
-        ASSERT_EQ(t.game.damage, draws_after(t.clock.seconds, 1)[0] % 6 + 4);
-        lowest = std::min(lowest, t.game.damage);
-        highest = std::max(highest, t.game.damage);
-    }
-    EXPECT_EQ(lowest, 4);
-    EXPECT_EQ(highest, 9);
-}
 
 TEST_F(MonsterTurn, ArmourStopsALowerBlowAndAnEqualOneTakesNothing) {
     t.clock.seconds = second_where(second_draw_lands);
@@ -107,7 +92,7 @@ TEST_F(MonsterTurn, PoisonKillsOneLandedBlowInSix) {
     EXPECT_EQ(t.game.fight.hero_hp, 30);  // before any damage
 }
 
-TEST_F(MonsterTurn, SpiderWaveHealAndConfusion) {
+TEST_F(MonsterTurn, SpiderAndSewerCreatureSpells) {
     face_spider(t.game);
     spell(false, "xx");
     const int wave = draws_after(t.clock.seconds, 2)[1] % 9 + 4;
@@ -131,9 +116,7 @@ TEST_F(MonsterTurn, SpiderWaveHealAndConfusion) {
     spell(false, "x");
     EXPECT_NE(t.row(30).find("confuse"), std::string::npos);
     EXPECT_EQ(t.game.fight.monster_energy, 3);
-}
 
-TEST_F(MonsterTurn, SewerCreatureSpells) {
     face_sewer_creature(t.game);
     t.game.fight.monster_energy = 5;  // needs 5, costs 4
     spell(false, "x");

@@ -26,15 +26,10 @@ TEST(Panel, RoundSnapshotWithShrinkingNumbers) {
     const int draw = draws_after(t.clock.seconds, 1)[0];
     const int hero_blow = draw % 16 + 4, wolf_blow = draw % 6 + 4;
     t.game.hero.defense = wolf_blow - 1;
-    std::vector<std::string> seen;
-    std::string colours14, colours30, colours37, colours40;
+    std::vector<std::string> seen, paint;  // text and colours of rows 1 to 44
     t.keys.on_wait = [&] {
         if (t.screen.cursor_y() != 34) return;
-        for (int y = 1; y <= 44; ++y) seen.push_back(t.row(y));
-        colours14 = t.colours(14);
-        colours30 = t.colours(30);
-        colours37 = t.colours(37);
-        colours40 = t.colours(40);
+        for (int y = 1; y <= 44; ++y) seen.push_back(t.row(y)), paint.push_back(t.colours(y));
     };
     t.keys.type("xxxx");
     EXPECT_THROW(run_fight(t.game), ScriptExhausted);
@@ -57,16 +52,16 @@ TEST(Panel, RoundSnapshotWithShrinkingNumbers) {
             << "row " << y;
     }
     // The hero's labels light cyan, the monster's light green, numbers and rules plain.
-    EXPECT_EQ(colours37.substr(10, 17), std::string(17, 'b'));
-    EXPECT_EQ(colours37.substr(43, 30), std::string(30, 'a'));
-    EXPECT_EQ(colours40.substr(16, 17), std::string(17, 'b'));
-    EXPECT_EQ(colours40.substr(45, 10), std::string(10, 'a'));
-    EXPECT_EQ(t.colours(42), std::string(80, '7'));
+    EXPECT_EQ(paint[36].substr(10, 17), std::string(17, 'b'));
+    EXPECT_EQ(paint[36].substr(43, 30), std::string(30, 'a'));
+    EXPECT_EQ(paint[39].substr(16, 17), std::string(17, 'b'));
+    EXPECT_EQ(paint[39].substr(45, 10), std::string(10, 'a'));
+    EXPECT_EQ(paint[41], std::string(80, '7'));
     // Plain "Vous frappez ", the name light green, plain "avec votre ", the weapon light cyan.
-    EXPECT_EQ(colours14.substr(15, 47),
+    EXPECT_EQ(paint[13].substr(15, 47),
               std::string(13, '7') + std::string(17, 'a') + std::string(11, '7') + "bbbbb7");
     // The name light green, plain "vous frappe avec ", the weapon light red.
-    EXPECT_EQ(colours30.substr(15, 51),
+    EXPECT_EQ(paint[29].substr(15, 51),
               std::string(17, 'a') + std::string(17, '7') + std::string(16, 'c') + "7");
 }
 
