@@ -27,16 +27,11 @@ inline std::int64_t second_where(const std::function<bool(const std::vector<int>
     while (!wanted(draws_after(s, 3))) ++s;
     return s;
 }
-inline bool second_draw_avoids(const std::vector<int>& d) {
-    return d[1] % 3 == 0;
-}
-inline bool second_draw_lands(const std::vector<int>& d) {
-    return d[1] % 3 != 0;
-}
+// The second draw decides whether a blow is avoided (one in three).
+inline bool second_draw_avoids(const std::vector<int>& d) { return d[1] % 3 == 0; }
+inline bool second_draw_lands(const std::vector<int>& d) { return d[1] % 3 != 0; }
 
-inline std::string at16(const std::string& text) {
-    return std::string(15, ' ') + text;
-}
+inline std::string at16(const std::string& text) { return std::string(15, ' ') + text; }
 
 // A level-1 barbarian (axe 16, robustness 8: blows of 4 to 19), or a caster with
 // virtue and intuition 9 and 20 magic energy.
@@ -58,21 +53,13 @@ inline void make_hero(Game& game, int hero_class = kBarbarian) {
 // The Monster record and fight globals as a scene sets them, the working
 // numbers as run_fight does.
 inline void face(Game& game, const Monster& m, int kind, const char* name, const char* weapon) {
+    const Hero& h = game.hero;
     game.monster = m;
     game.monster_kind = kind;
     game.monster_name = name;
     game.monster_weapon = weapon;
-    game.fight = FightState{game.hero.hp,
-                            game.hero.energy,
-                            m.hp,
-                            m.energy,
-                            game.hero.max_hp,
-                            game.hero.max_energy,
-                            m.hp,
-                            m.energy,
-                            game.hero.level,
-                            m.level,
-                            0};
+    game.fight = {h.hp, h.energy, m.hp, m.energy, h.max_hp, h.max_energy,
+                  m.hp, m.energy, h.level, m.level, 0};
 }
 inline void face_wolf(Game& game) {
     face(game, {20, 0, 0, 0, 5, 7, 0, 2, 0, 0, 6, 7}, kWeaponFighter, "Loup de la foret",

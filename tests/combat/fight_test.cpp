@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "combat/monster_turn.hpp"
+#include "combat/panel.hpp"
 #include "combat/spells.hpp"
 #include "fight_fixture.hpp"
 
 namespace vov::test {
 namespace {
-
-const char* const kTracks[] = {"combat1.mp3", "combat2.mp3", "combat.mp3"};
 
 // The row of the first action shown: 14 for the hero's blow, 30 for the wolf's.
 int first_action_row(int choice, int hero_agility, int monster_agility) {
@@ -31,30 +31,9 @@ TEST(RunFight, InitiativeFromChoiceThenAgilityWithTheHeroWinningTies) {
     EXPECT_EQ(first_action_row('1', 4, 5), 30);
 }
 
-TEST(RunFight, MonsterWithNoHealthIsBeatenAtOnce) {
-    TestGame t;
-    make_hero(t.game);
-    face_wolf(t.game);
-    t.game.monster.hp = 0;
-    t.game.hero.hp = 10;
-    t.game.hero.defense = 5;  // a "Defense accrue" still on
-    t.game.defense_buff_used = kDefenseRaised;
-    t.game.current_chapter = 2;
-    t.keys.type("x");
-    run_fight(t.game);
-    EXPECT_EQ(t.row(16), "             Vous venez de vaincre Loup de la foret : felicitations !");
-    EXPECT_EQ(t.row(19), "                     Vous gagnez 7 points d'experience.");
-    EXPECT_EQ(t.colour_of("7 points"), 11);
-    EXPECT_EQ(t.game.hero.experience, 7);
-    EXPECT_EQ(t.game.hero.hp, 20);  // 10 written back, then a third of 30
-    EXPECT_EQ(t.game.hero.defense, 2);
-    EXPECT_EQ(t.game.defense_buff_used, kDefenseReset);
-    EXPECT_EQ(t.game.current_chapter, 2);
-    const std::vector<std::string> tracks{kTracks[draws_after(1000, 1)[0] % 3], "stopson.mp3"};
-    EXPECT_EQ(t.music.tracks, tracks);
-}
-
-TEST(RunFight, VictoryRecoveryPerClass) {
+// A wolf with no health is beaten at once: victory screen, experience, the
+// "Defense accrue" bonus taken off, then each class recovers in its own way.
+TEST(RunFight, MonsterWithNoHealthIsBeatenAtOnceAndEachClassRecovers) {
     struct Case {
         int hero_class, hp, energy, want_hp, want_energy;
     };
@@ -62,6 +41,7 @@ TEST(RunFight, VictoryRecoveryPerClass) {
                           {kThief, 1, 5, 11, 5},      {kRanger, 1, 5, 30, 5},
                           {kPriest, 10, 5, 10, 11},   {kWizard, 10, 19, 10, 20}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.hero_class);
         TestGame t;
         make_hero(t.game, c.hero_class);
         t.game.hero.hp = c.hp;
@@ -69,12 +49,25 @@ TEST(RunFight, VictoryRecoveryPerClass) {
         t.game.hero.max_energy = 20;
         face_wolf(t.game);
         t.game.monster.hp = 0;
+        t.game.hero.defense = 5;
+        t.game.defense_buff_used = kDefenseRaised;
+        t.game.current_chapter = 2;
         t.keys.type("x");
         run_fight(t.game);
-        EXPECT_EQ(t.game.hero.hp, c.want_hp) << "class " << c.hero_class;
-        EXPECT_EQ(t.game.hero.energy, c.want_energy) << "class " << c.hero_class;
-        EXPECT_EQ(t.find_row("Vous regagnez tout vos points de sante.") == 29,
-                  c.hero_class == kRanger);
+        EXPECT_EQ(t.row(16), "             Vous venez de vaincre Loup de la foret : felicitations !");
+        EXPECT_EQ(t.row(19), "                     Vous gagnez 7 points d'experience.");
+        EXPECT_EQ(t.colour_of("7 points"), 11);
+        EXPECT_EQ(t.find_row("Vous regagnez tout vos points de sante."),
+                  c.hero_class == kRanger ? 29 : 0);
+        EXPECT_EQ(t.game.hero.hp, c.want_hp);
+        EXPECT_EQ(t.game.hero.energy, c.want_energy);
+        EXPECT_EQ(t.game.hero.experience, 7);
+        EXPECT_EQ(t.game.hero.defense, 2);
+        EXPECT_EQ(t.game.defense_buff_used, kDefenseReset);
+        EXPECT_EQ(t.game.current_chapter, 2);
+        const char* const tracks[] = {"combat1.mp3", "combat2.mp3", "combat.mp3"};
+        EXPECT_EQ(t.music.tracks, (std::vector<std::string>{
+                                      tracks[draws_after(1000, 1)[0] % 3], "stopson.mp3"}));
     }
 }
 
@@ -113,6 +106,62 @@ TEST(RunFight, SpellCasterShortOfEnergy) {
         EXPECT_EQ(log.any_row_has(30, "Araignee psychique vous frappe"), first == kHeroFirst);
         EXPECT_EQ(log.any_row_has(30, "mais est confuse"), first == kMonsterFirst);
     }
+}
+
+const std::string kRule(80, '-');
+const std::string kLabels =
+    " Votre sante :  Energie magique :            Sa sante :      Energie magique :";
+
+// One round of the wolf's fight as the player sees it, the hero's health going
+// from 10 to 9 and the wolf's from two digits to one.
+TEST(Panel, RoundSnapshotWithShrinkingNumbers) {
+    TestGame t;
+    make_hero(t.game);
+    t.game.hero.hp = 10;
+    face_wolf(t.game);
+    t.game.choice = kHeroFirst;
+    t.clock.seconds =
+        second_where([](const auto& d) { return second_draw_lands(d) && d[0] % 16 >= 7; });
+    const int draw = draws_after(t.clock.seconds, 1)[0];
+    const int hero_blow = draw % 16 + 4, wolf_blow = draw % 6 + 4;
+    t.game.hero.defense = wolf_blow - 1;
+    std::vector<std::string> seen, paint;  // text and colours of rows 1 to 44
+    t.keys.on_wait = [&] {
+        if (t.screen.cursor_y() != 34) return;
+        for (int y = 1; y <= 44; ++y) seen.push_back(t.row(y)), paint.push_back(t.colours(y));
+    };
+    t.keys.type("xxxx");
+    EXPECT_THROW(run_fight(t.game), ScriptExhausted);
+    ASSERT_EQ(seen.size(), 44u);
+
+    std::vector<std::string> want(45);
+    want[14] = at16("Vous frappez Loup de la foret avec votre hache.");
+    want[16] = at16("Loup de la foret, vient de perdre " + std::to_string(hero_blow) +
+                    " - 0 , points de sante.");
+    want[30] = at16("Loup de la foret vous frappe avec crocs et griffes.");
+    want[32] = at16("Vous venez de perdre " + std::to_string(wolf_blow) + " - " +
+                    std::to_string(wolf_blow - 1) + " , points de sante.");
+    want[37] = "          Votre niveau :  1                Niveau de Loup de la foret:  2";
+    want[39] = want[43] = kRule;
+    want[40] = kLabels;
+    want[42] = "     9/30             0/0                       " + std::to_string(20 - hero_blow) +
+               "/20               0/0";
+    for (int y = 1; y <= 44; ++y) {
+        EXPECT_EQ(seen[static_cast<std::size_t>(y - 1)], want[static_cast<std::size_t>(y)])
+            << "row " << y;
+    }
+    // The hero's labels light cyan, the monster's light green, numbers and rules plain.
+    EXPECT_EQ(paint[36].substr(10, 17), std::string(17, 'b'));
+    EXPECT_EQ(paint[36].substr(43, 30), std::string(30, 'a'));
+    EXPECT_EQ(paint[39].substr(16, 17), std::string(17, 'b'));
+    EXPECT_EQ(paint[39].substr(45, 10), std::string(10, 'a'));
+    EXPECT_EQ(paint[41], std::string(80, '7'));
+    // Plain "Vous frappez ", the name light green, plain "avec votre ", the weapon light cyan.
+    EXPECT_EQ(paint[13].substr(15, 47),
+              std::string(13, '7') + std::string(17, 'a') + std::string(11, '7') + "bbbbb7");
+    // The name light green, plain "vous frappe avec ", the weapon light red.
+    EXPECT_EQ(paint[29].substr(15, 51),
+              std::string(17, 'a') + std::string(17, '7') + std::string(16, 'c') + "7");
 }
 
 }  // namespace

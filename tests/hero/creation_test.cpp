@@ -21,41 +21,35 @@ void create(TestGame& t, CreationKeys keys) {
     EXPECT_EQ(t.keys.left(), 0u);
 }
 
+// The values after the race step (agility, precision, robustness, vigour,
+// intuition, virtue, luck, defence, magic resistance, reputation); the wizard
+// taken at the end adds 1 intuition.
 struct RaceRow {
     char key;
     const char* name;
-    int agility, precision, robustness, vigour, intuition, virtue, luck, defense, magic_resistance,
-        reputation;
+    std::vector<int> values;
 };
-
-// The values after the race step; the wizard taken at the end adds 1 intuition.
 const RaceRow kRaces[] = {
-    {'1', "humain", 9, 9, 9, 9, 9, 9, 8, 0, 0, 0},
-    {'2', "nain", 8, 8, 10, 12, 8, 8, 8, 2, 0, 0},
-    {'3', "elfe", 11, 11, 7, 7, 8, 8, 8, 0, 5, 0},
-    {'4', "mi-orque mi-humain", 8, 8, 13, 9, 7, 7, 8, 0, 0, -2},
-    {'5', "farfadelfe", 8, 8, 6, 6, 12, 12, 8, -2, 3, 0},
+    {'1', "humain", {9, 9, 9, 9, 9, 9, 8, 0, 0, 0}},
+    {'2', "nain", {8, 8, 10, 12, 8, 8, 8, 2, 0, 0}},
+    {'3', "elfe", {11, 11, 7, 7, 8, 8, 8, 0, 5, 0}},
+    {'4', "mi-orque mi-humain", {8, 8, 13, 9, 7, 7, 8, 0, 0, -2}},
+    {'5', "farfadelfe", {8, 8, 6, 6, 12, 12, 8, -2, 3, 0}},
 };
 
 TEST(Creation, EachRaceGivesItsStartingValues) {
     for (const RaceRow& row : kRaces) {
-        SCOPED_TRACE(row.name);
         TestGame t;
         create(t, {.race = row.key, .height = height_for(row.key), .hero_class = '1'});
         const Hero& h = t.game.hero;
         EXPECT_EQ(h.race, row.key - '0');
         EXPECT_STREQ(h.race_name, row.name);
-        EXPECT_EQ(h.agility, row.agility);
-        EXPECT_EQ(h.precision, row.precision);
-        EXPECT_EQ(h.robustness, row.robustness);
-        EXPECT_EQ(h.vigour, row.vigour);
-        EXPECT_EQ(h.intuition, row.intuition + 1);
-        EXPECT_EQ(h.virtue, row.virtue);
-        EXPECT_EQ(h.luck, row.luck);
-        EXPECT_EQ(h.defense, row.defense);
-        EXPECT_EQ(h.base_defense, row.defense);
-        EXPECT_EQ(h.magic_resistance, row.magic_resistance);
-        EXPECT_EQ(h.reputation, row.reputation);
+        EXPECT_EQ(h.base_defense, h.defense);
+        EXPECT_EQ((std::vector<int>{h.agility, h.precision, h.robustness, h.vigour,
+                                    h.intuition - 1, h.virtue, h.luck, h.defense,
+                                    h.magic_resistance, h.reputation}),
+                  row.values)
+            << row.name;
     }
 }
 
@@ -66,16 +60,17 @@ struct ClassRow {
     const char* weapon;
     int weapon_kind;
     int damage;
-    int Hero::*bonus;
+    int Hero::*bonus;  // the class's bonus point, on top of the dwarf's value
+    int bonus_value;
 };
 
 const ClassRow kClasses[] = {
-    {'1', kWizard, "sorcier", "baton", 0, 4, &Hero::intuition},
-    {'2', kPriest, "pretre", "sceptre", 1, 6, &Hero::virtue},
-    {'3', kRanger, "rodeur", "epee", 5, 11, &Hero::agility},
-    {'4', kThief, "voleur", "dague", 2, 10, &Hero::luck},
-    {'5', kKnight, "chevalier", "epee batarde", 3, 13, &Hero::robustness},
-    {'6', kBarbarian, "barbare", "claymore", 4, 16, &Hero::agility},
+    {'1', kWizard, "sorcier", "baton", 0, 4, &Hero::intuition, 9},
+    {'2', kPriest, "pretre", "sceptre", 1, 6, &Hero::virtue, 9},
+    {'3', kRanger, "rodeur", "epee", 5, 11, &Hero::agility, 9},
+    {'4', kThief, "voleur", "dague", 2, 10, &Hero::luck, 9},
+    {'5', kKnight, "chevalier", "epee batarde", 3, 13, &Hero::robustness, 11},
+    {'6', kBarbarian, "barbare", "claymore", 4, 16, &Hero::agility, 9},
 };
 
 TEST(Creation, EachClassGetsItsWeaponBonusAndOnlyTheKnightAShield) {
@@ -89,10 +84,7 @@ TEST(Creation, EachClassGetsItsWeaponBonusAndOnlyTheKnightAShield) {
         EXPECT_STREQ(h.weapon1_name, row.weapon);
         EXPECT_EQ(h.weapon1_kind, row.weapon_kind);
         EXPECT_EQ(h.weapon_damage, row.damage);
-        Hero dwarf;  // the dwarf's values before the class
-        dwarf.agility = 8, dwarf.intuition = 8, dwarf.virtue = 8, dwarf.luck = 8,
-        dwarf.robustness = 10;
-        EXPECT_EQ(h.*row.bonus, dwarf.*row.bonus + 1);
+        EXPECT_EQ(h.*row.bonus, row.bonus_value);
         const bool knight = row.code == kKnight;
         EXPECT_EQ(h.shield_parry, knight ? 1 : 0);
         for (int slot = 0; slot < kSlotCount; ++slot) {
@@ -113,15 +105,12 @@ TEST(Creation, StartsTheMusicAndResetsEveryStartingValue) {
     create(t, {.hero_class = '3'});
     EXPECT_EQ(t.music.tracks, std::vector<std::string>{"creation.mp3"});
     for (int* value : g.fight.fields()) EXPECT_EQ(*value, 1);
-    EXPECT_EQ(g.hero.chapter, 1);
-    EXPECT_EQ(g.current_chapter, 1);
-    EXPECT_EQ(g.hero.level, 1);
-    EXPECT_EQ(g.hero.experience, 0);
-    EXPECT_EQ(g.hero.gold, 0);
-    EXPECT_EQ(g.hero.spare_flag, 1);
-    EXPECT_STREQ(g.hero.weapon2_name, "rien");
-    EXPECT_EQ(g.hero.item_owned[kSlotAmulet], 0);
-    EXPECT_EQ(g.hero.story_flags[1], 0);
+    const Hero& h = g.hero;
+    EXPECT_EQ((std::vector<int>{h.chapter, g.current_chapter, h.level, h.experience, h.gold,
+                                h.spare_flag, h.weapon2_kind, h.item_owned[kSlotAmulet],
+                                h.story_flags[1]}),
+              (std::vector<int>{1, 1, 1, 0, 0, 1, 0, 0, 0}));
+    EXPECT_STREQ(h.weapon2_name, "rien");
 }
 
 // Keys a menu does not offer are ignored (a human has no black skin); the
@@ -132,14 +121,10 @@ TEST(Creation, MenusIgnoreKeysTheyDoNotOfferAndStoreTheChoice) {
     t.keys.type("Bob\n0x91" "765" "76" "83" "170\n" "a2");
     create_hero(t.game);
     const Hero& h = t.game.hero;
-    EXPECT_EQ(h.race, 1);
-    EXPECT_EQ(h.skin, 5);
-    EXPECT_STREQ(h.skin_name, "marron fonce");
-    EXPECT_EQ(h.hair, 6);
-    EXPECT_STREQ(h.hair_name, "pas de cheveux");
-    EXPECT_EQ(h.eyes, 3);
-    EXPECT_STREQ(h.eyes_name, "bleus");
-    EXPECT_EQ(h.hero_class, kPriest);
+    EXPECT_EQ((std::vector<int>{h.race, h.skin, h.hair, h.eyes, h.hero_class}),
+              (std::vector<int>{1, 5, 6, 3, kPriest}));
+    EXPECT_EQ(std::string(h.skin_name) + "/" + h.hair_name + "/" + h.eyes_name,
+              "marron fonce/pas de cheveux/bleus");
     EXPECT_EQ(t.keys.left(), 0u);
     EXPECT_EQ(log.with("couleur de la peau").find("6)"), std::string::npos);
 
@@ -179,15 +164,21 @@ TEST(Creation, ClassMenuHidesAndRefusesClassesByRace) {
     }
 }
 
+// The bounds, the retry message's spelling and the bounds as the question words them.
 struct HeightCase {
     char race;
     int lowest, highest;
     const char* retry;
+    const char* question;
 };
 
 const HeightCase kHeights[] = {
-    {'2', 80, 120, "vueillez"},  {'5', 40, 80, "vueillez"},   {'1', 140, 200, "veuillez"},
-    {'3', 140, 200, "veuillez"}, {'4', 140, 200, "veuillez"},
+    {'2', 80, 120, "vueillez", "80\n\ncentimètres et 120 centimètres (égal 1 mètre 20).\n"},
+    {'5', 40, 80, "vueillez", "40\n\ncentimètres et 80 centimètres.\n"},
+    {'1', 140, 200, "veuillez", ""},
+    {'3', 140, 200, "veuillez", ""},
+    {'4', 140, 200, "veuillez",
+     "140\n\ncentimètres et 200 centimètres (donc entre 1 mètre 40 et 2 mètres).\n"},
 };
 
 int count(const std::string& text, const std::string& needle) {
@@ -197,7 +188,7 @@ int count(const std::string& text, const std::string& needle) {
     return n;
 }
 
-TEST(Creation, HeightBoundsAreInclusiveAndEachRaceHasItsRetryMessage) {
+TEST(Creation, HeightBoundsQuestionAndRetryMessageByRace) {
     for (const HeightCase& c : kHeights) {
         for (const bool take_highest : {false, true}) {
             SCOPED_TRACE(std::string(1, c.race) + (take_highest ? " highest" : " lowest"));
@@ -214,25 +205,11 @@ TEST(Creation, HeightBoundsAreInclusiveAndEachRaceHasItsRetryMessage) {
                 " en resaisir une";
             EXPECT_EQ(count(screen, message), 3);
             EXPECT_EQ(count(screen, "\nnouvelle :\n"), 3);
+            EXPECT_TRUE(log.first("Entrez la taille")
+                            .starts_with("Entrez la taille de votre personnage, celle ci doit "
+                                         "être comprise entre " +
+                                         std::string(c.question)));
         }
-    }
-}
-
-TEST(Creation, HeightQuestionByRace) {
-    const std::pair<char, const char*> cases[] = {
-        {'2', "80\n\ncentimètres et 120 centimètres (égal 1 mètre 20).\n"},
-        {'5', "40\n\ncentimètres et 80 centimètres.\n"},
-        {'4', "140\n\ncentimètres et 200 centimètres (donc entre 1 mètre 40 et 2 mètres).\n"},
-    };
-    for (const auto& [race, rows] : cases) {
-        TestGame t;
-        ScreenLog log(t);
-        create(t, {.race = race, .height = height_for(race)});
-        const std::string screen = log.first("Entrez la taille");
-        EXPECT_TRUE(screen.starts_with(
-            "Entrez la taille de votre personnage, celle ci doit être comprise entre " +
-            std::string(rows)))
-            << screen;
     }
 }
 
