@@ -69,7 +69,7 @@ void draw_guard_bodies(Chapter2& chapter) {
                 "votre souffle.\n\n"
                 "Leurs uniformes d'ecailles noires portent l'embleme d'une epee enflammee.\n"
                 "Vous n'avez jamais entendu parler de cet ordre. Peut-etre a-t-il un lien avec\n"
-                "la disparition de votre ami...\n\n"
+                "la disparition de votre amie...\n\n"
                 "Autour de vous s'etendent des champs a perte de vue. Sur une grande colline,\n"
                 "a environ 2 kilometres, se dresse une ville : Voderuri.\n\n");
     game.printf("Que voulez vous faire :\n\n\n");

@@ -157,7 +157,7 @@ Scene left_turn(Chapter2& chapter) {
         game.printf("nouveau gauche.\n\n");
         if (chapter.sewer_counter < kCreatureDead) {
             game.printf("Vous esperez ne pas vous etre perdu : votre temps est precieux, et vous ne\n"
-                        "savez toujours pas ce qu'est devenu votre ami. Il faut trouver la sortie\n"
+                        "savez toujours pas ce qu'est devenue votre amie. Il faut trouver la sortie\n"
                         "de ces egouts au plus vite.\n\n");
         }
         game.printf("Vous vous retrouvez plus loin a un embranchement.\n");
