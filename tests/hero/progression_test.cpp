@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "test_game.hpp"
 
 namespace vov::test {
@@ -103,11 +105,10 @@ TEST(LevelUp, ScreenLayoutAndColours) {
     EXPECT_EQ(t.colours(20).substr(14, 45), std::string(12, '7') + "bb" + std::string(9, '7') +
                                                 std::string(21, 'b') + "7");
     EXPECT_EQ(t.colours(30).substr(29, 13), "777bbbbbbb777");
+    EXPECT_EQ(t.colours(21), std::string(26, '7') + "bb" + std::string(10, '7') + "bbbbb" + std::string(37, '7'));
+    EXPECT_EQ(t.colours(41), std::string(25, '7') + std::string(8, 'b') + std::string(17, '7') + "bb" +
+                                 std::string(28, '7'));
     EXPECT_EQ(t.colour_of("fort "), 14);
-    EXPECT_EQ(t.colour_of("santé"), 11);
-    EXPECT_EQ(t.colour_of("points de santé"), 7);
-    EXPECT_EQ(t.colour_of("vigueur a"), 11);
-    EXPECT_EQ(t.colour_at(51, 41), 11);  // the "1 " of the confirmation
     EXPECT_EQ(t.screen.attr() & 0x0F, 7);
 }
 
@@ -127,43 +128,29 @@ TEST(LevelUp, EachKeyRaisesItsCharacteristicAndLuckIsConfirmedPlain) {
     }
 }
 
-TEST(Limits, DeathWhenHealthOrFightHealthIsGone) {
+// No health or no fight health is death; health, fight health and energy are
+// capped at their maximum (30 and 20), reputation at +-5; nothing is raised from below.
+TEST(Limits, DeathOrCaps) {
     struct Case {
-        int hp, fight_hp;
+        int hp, fight_hp, energy, reputation;
         bool dies;
+        int capped_hp, capped_fight_hp, capped_energy, capped_reputation;
     };
-    for (const Case c : {Case{0, 5, true}, Case{-3, 5, true}, Case{5, 0, true}, Case{1, 1, false}}) {
+    for (const Case c : {Case{0, 5, 0, 0, true, 0, 0, 0, 0}, Case{-3, 5, 0, 0, true, 0, 0, 0, 0},
+                         Case{5, 0, 0, 0, true, 0, 0, 0, 0},
+                         Case{40, 35, 25, 7, false, 30, 30, 20, 5}, Case{10, 1, -4, -6, false, 10, 1, -4, -5},
+                         Case{1, 1, 20, 5, false, 1, 1, 20, 5}}) {
         SCOPED_TRACE(testing::Message() << c.hp << " " << c.fight_hp);
         TestGame t;
-        t.game.hero.hp = c.hp;
-        t.game.hero.max_hp = 10;
+        Hero& h = t.game.hero;
+        h.hp = c.hp, h.max_hp = 30, h.energy = c.energy, h.max_energy = 20, h.reputation = c.reputation;
         t.game.fight.hero_hp = c.fight_hp;
         t.keys.type(" ");
         EXPECT_EQ(t.ends_game([&] { check_limits(t.game); }), c.dies);
+        if (c.dies) continue;
+        EXPECT_EQ(std::vector<int>({h.hp, t.game.fight.hero_hp, h.energy, h.reputation}),
+                  std::vector<int>({c.capped_hp, c.capped_fight_hp, c.capped_energy, c.capped_reputation}));
     }
-}
-
-// Health, fight health and energy are capped at their maximum, reputation at
-// +-5; nothing is raised from below.
-TEST(Limits, CapsHealthEnergyAndReputation) {
-    for (const auto& [reputation, expected] : {std::pair{7, 5}, {5, 5}, {-6, -5}, {0, 0}}) {
-        TestGame t;
-        Hero& h = t.game.hero;
-        h.hp = 40, h.max_hp = 30, h.energy = 25, h.max_energy = 20, h.reputation = reputation;
-        t.game.fight.hero_hp = 35;
-        check_limits(t.game);
-        EXPECT_EQ(h.hp, 30);
-        EXPECT_EQ(t.game.fight.hero_hp, 30);
-        EXPECT_EQ(h.energy, 20);
-        EXPECT_EQ(h.reputation, expected);
-    }
-    TestGame low;
-    Hero& h = low.game.hero;
-    h.hp = 10, h.max_hp = 30, h.energy = -4, h.max_energy = 20;
-    low.game.fight.hero_hp = 1;
-    check_limits(low.game);
-    EXPECT_EQ(h.hp, 10);
-    EXPECT_EQ(h.energy, -4);
 }
 
 TEST(Death, ScreenStopsTheMusicWaitsForAKeyAndEndsTheGame) {

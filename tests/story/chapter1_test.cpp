@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 
 #include "hero/random.hpp"
 #include "story/chapters.hpp"
@@ -110,12 +111,6 @@ TEST(ChapterOne, MagicResistanceSoftensTheFireballAndFleeingLeadsIntoTheForest) 
     EXPECT_EQ(p.hero.hp, 100);
     EXPECT_TRUE(p.seen("Vous perdez 5 - 7 points de sante."));
     EXPECT_EQ(p.t.music.tracks, (Tracks{"stopson.mp3", "attaque.mp3", "foret.mp3"}));
-
-    Playthrough even;
-    even.hero.magic_resistance = 5;
-    even.hero.hp = 50;
-    even.play(play_chapter1, {{kPath, '2'}, {kGuards, '2'}, {kAmbush, kStop}});
-    EXPECT_EQ(even.hero.hp, 50);
 }
 
 // Killing the gnome costs a dwarf two reputation, others one, never below -5.
@@ -152,30 +147,29 @@ TEST(ChapterOne, NoGnomeAfterAnEarlierKillOrWhenLeft) {
     EXPECT_EQ(left.fights(), 0);
 }
 
-TEST(ChapterOne, BlackElfIsTurnedAwayFromTheGnomesDoor) {
-    Playthrough p;
-    p.hero.race = kElf;
-    p.hero.skin = 6;
-    p.hero.height_cm = 80;
-    int speech_colour = -1;
-    p.play(play_chapter1, kWolf + Script{{"elfe noir", '1', [&] {
-                                              speech_colour = p.t.colour_of("cela ne sert a rien");
-                                          }},
-                                         {kBench, kStop}});
-    EXPECT_TRUE(p.seen("Le gnome bondit soudain sur place et vous hurle dessus:"));
-    EXPECT_EQ(speech_colour, 6);
-    EXPECT_FALSE(p.seen("Celui-ci vous lance alors"));
-    EXPECT_EQ(p.hero.item_owned[kSlotAmulet] + p.hero.item_owned[kSlotRightRing], 0);
-}
-
-TEST(ChapterOne, GnomesDoorAdmitsNinetyCentimetresButNotNinetyOne) {
-    for (const int height : {90, 91}) {
+// The gnome's door admits 90 cm but not 91; the gnome shouts a black-skinned elf
+// away whatever his height.
+TEST(ChapterOne, GnomesDoorByHeightAndSkin) {
+    struct Case {
+        int race, skin, height;
+        const char* seen;
+        bool admitted;
+    };
+    for (const Case c : {Case{kDwarf, 1, 90, kGnomeHouse, true},
+                         Case{kDwarf, 1, 91, "Vous etes bien trop grand pour passer par cette porte.", false},
+                         Case{kElf, 6, 80, "Le gnome bondit soudain sur place et vous hurle dessus:", false}}) {
+        SCOPED_TRACE(c.height);
         Playthrough p;
-        p.hero.race = kDwarf;
-        p.hero.height_cm = height;
-        p.play(play_chapter1, kWolf + Script{{kBench, kStop}});
-        EXPECT_EQ(p.seen(kGnomeHouse), height == 90) << height;
-        EXPECT_EQ(p.seen("Vous etes bien trop grand pour passer par cette porte."), height == 91);
+        p.hero.race = c.race;
+        p.hero.skin = c.skin;
+        p.hero.height_cm = c.height;
+        int speech_colour = -1;
+        const Script elf = {{"elfe noir", '1', [&] { speech_colour = p.t.colour_of("cela ne sert a rien"); }}};
+        p.play(play_chapter1, kWolf + (c.skin == 6 ? elf : Script{}) + Script{{kBench, kStop}});
+        EXPECT_TRUE(p.seen(c.seen));
+        EXPECT_EQ(p.seen(kGnomeHouse), c.admitted);
+        EXPECT_EQ(speech_colour, c.skin == 6 ? 6 : -1);
+        EXPECT_EQ(p.hero.item_owned[kSlotAmulet] + p.hero.item_owned[kSlotRightRing], c.admitted ? 1 : 0);
     }
 }
 
@@ -208,6 +202,41 @@ TEST(ChapterOne, RingOrMedallion) {
     EXPECT_EQ(h.base_defense, 4);
     EXPECT_EQ(std::string(h.item_name[kSlotAmulet]), "amulette du petit gnome");
     EXPECT_EQ(h.luck, 8);
+}
+
+// Every story menu of the chapter ignores keys it does not offer; '8' and '9'
+// show the equipment and the sheet, then the menu again; '0' quits. (A farfadelfe
+// of 60 cm, so that the gnome's door lets the hero in.)
+TEST(ChapterOne, EveryMenuIgnoresOtherKeysAndShowsItselfAgainAfterEightAndNine) {
+    const std::pair<Script, const char*> routes[] = {
+        {{}, kPath},
+        {{{kPath, '2'}}, kGuards},
+        {{{kPath, '2'}, {kGuards, '1'}}, kGreeting},
+        {{{kPath, '2'}, {kGuards, '2'}}, kAmbush},
+        {{{kPath, '1'}}, kFireLight},
+        {{{kPath, '1'}, {kFireLight, '1'}}, kBrawl},
+        {kToTheWolf, kWolfAndGnome},
+        {kWolf, kGnomeHouse},
+        {kToThePlant, kPlant},
+    };
+    for (const auto& [to_menu, menu] : routes) {
+        SCOPED_TRACE(menu);
+        Playthrough p;
+        p.hero.race = kFarfadelfe;
+        p.hero.height_cm = 60;
+        p.hero.magic_resistance = 0;
+        std::string first;
+        auto same = [&] {
+            if (first.empty()) first = p.t.text();
+            EXPECT_EQ(p.t.text(), first);
+        };
+        const std::string m = menu;
+        EXPECT_TRUE(p.play(play_chapter1, to_menu + Script{{m, '4', same}, {m, '7', same}, {m, 'a', same},
+                                                           {m, '8', same}, {"Parties d'armures:", 'x'},
+                                                           {m, '9', same}, {"Voici vos caract", 'x'},
+                                                           {m, '0', same}}));
+        EXPECT_EQ(p.t.music.tracks.back(), "stopson.mp3");
+    }
 }
 
 TEST(ChapterOne, WizardsFireballAtThePlantIsFatalAndKeyThreeIsIgnoredForOthers) {
