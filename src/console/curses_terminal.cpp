@@ -133,9 +133,21 @@ void CursesTerminal::draw() {
         clear();
         full_redraw_ = false;
         std::fill(drawn_.begin(), drawn_.end(), Cell{0, 0});
+        drawn_version_ = screen.version() + 1;  // differs: everything is drawn again
     }
     const int cols = std::min(screen.cols(), COLS);
     const int rows = std::min(screen.rows(), LINES);
+    if (screen.version() != drawn_version_) draw_changed_cells(cols, rows);
+    const int cx = std::min(screen.cursor_x(), cols);
+    const int cy = std::min(screen.cursor_y(), rows);
+    move(cy - 1, cx - 1);
+    refresh();
+}
+
+// Sends only the cells that differ from what the terminal shows.
+void CursesTerminal::draw_changed_cells(int cols, int rows) {
+    const Screen& screen = *screen_;
+    drawn_version_ = screen.version();
     for (int y = 1; y <= rows; ++y) {
         for (int x = 1; x <= cols; ++x) {
             Cell& seen = drawn_[static_cast<std::size_t>((y - 1) * screen.cols() + (x - 1))];
@@ -146,10 +158,6 @@ void CursesTerminal::draw() {
             seen = cell;
         }
     }
-    const int cx = std::min(screen.cursor_x(), cols);
-    const int cy = std::min(screen.cursor_y(), rows);
-    move(cy - 1, cx - 1);
-    refresh();
 }
 
 int CursesTerminal::translate(int status, unsigned int ch) {

@@ -5,6 +5,7 @@
 // and SIGHUP end the game through its normal path), exceptions, exit().
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -33,11 +34,13 @@ public:
     void restore();
 
 private:
+    void draw_changed_cells(int cols, int rows);
     void draw_cell(int x, int y, const Cell& cell);
     int translate(int status, unsigned int ch);
 
     std::unique_ptr<Screen> screen_;
     std::vector<Cell> drawn_;
+    std::uint64_t drawn_version_ = 0;
     bool full_redraw_ = true;
     bool utf8_ = true;
     bool sixteen_colours_ = false;

@@ -53,7 +53,7 @@ void Mp3Player::play(const std::string& track) {
 }
 
 // Decodes the file in small pieces so that a new track or a stop is heard at once.
-void Mp3Player::run(std::string path) {
+void Mp3Player::run(const std::string& path) {
     int error = MPG123_OK;
     Decoder decoder(mpg123_new(nullptr, &error));
     if (!decoder) return;

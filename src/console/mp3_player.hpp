@@ -26,7 +26,7 @@ public:
     void stop();
 
 private:
-    void run(std::string path);
+    void run(const std::string& path);
 
     std::string driver_;
     std::string device_;

@@ -65,7 +65,6 @@ void Screen::printf(const char* fmt, ...) {
 void Screen::vcprintf(const char* fmt, std::va_list args) { write(format(fmt, args), Mode::Coloured); }
 void Screen::vprintf(const char* fmt, std::va_list args) { write(format(fmt, args), Mode::Plain); }
 void Screen::write_plain(const std::string& bytes) { write(bytes, Mode::Plain); }
-void Screen::write_coloured(const std::string& bytes) { write(bytes, Mode::Coloured); }
 
 void Screen::write(const std::string& bytes, Mode mode) {
     const std::uint8_t attr = mode == Mode::Plain ? default_attr_ : attr_;

@@ -37,9 +37,8 @@ public:
     void printf(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
     void vcprintf(const char* fmt, std::va_list args) __attribute__((format(printf, 2, 0)));
     void vprintf(const char* fmt, std::va_list args) __attribute__((format(printf, 2, 0)));
-    // Writes raw bytes the way printf (plain) or cprintf (coloured) would.
+    // Writes raw bytes the way printf would (the echo of typed lines).
     void write_plain(const std::string& bytes);
-    void write_coloured(const std::string& bytes);
 
     int cols() const { return cols_; }
     int rows() const { return rows_; }
