@@ -275,9 +275,9 @@ void show_weapon_question(Game& game) {
     game.printf(" prendriez vous:\n\n\n");
     game.printf("1) Une hache. Elle est lente %c manier, mais il n'est pas d'ennemi qu'elle ne\n", 133);
     game.printf("   puisse vaincre.\n\n");
-    game.printf("2) Un arc. Finesse et dext%crit%c avant tout: combattre de loin, c'est vivre\n", 130, 130);
+    game.printf("2) Un arc. Finesse et dext%crit%c avant tout : combattre de loin, c'est vivre\n", 130, 130);
     game.printf("   plus longtemps.\n\n");
-    game.printf("3) Une %cp%ce, que vous porterez avec un bouclier: l'arme des chevaliers,\n", 130, 130);
+    game.printf("3) Une %cp%ce, que vous porterez avec un bouclier : l'arme des chevaliers,\n", 130, 130);
     game.printf("   des paladins et des templiers.\n\n");
     game.printf("4) Un sceptre magique, non pour combattre, mais pour accro%ctre vos\n", 140);
     game.printf("   facult%cs magiques.\n\n", 130);
@@ -298,9 +298,9 @@ void show_shop_question(Game& game) {
     game.printf("4) L'apothicaire, pour ses potions, ses parchemins et ses poudres.\n\n");
     game.printf("5) Le fl%cchier, pour de nouvelles fl%cches et une nouvelle corde %c votre\n", 130, 138, 133);
     game.printf("   arc.\n\n");
-    game.printf("6) Aucune %cchoppe: vous allez plut%ct demander de l'aide au temple de la\n", 130, 147);
+    game.printf("6) Aucune %cchoppe : vous allez plut%ct demander de l'aide au temple de la\n", 130, 147);
     game.printf("   ville.\n\n");
-    game.printf("7) Aucune %cchoppe: vous attendez la nuit pour aller voler.\n", 130);
+    game.printf("7) Aucune %cchoppe : vous attendez la nuit pour aller voler.\n", 130);
 }
 
 constexpr Answers kWifeAnswers = {&Hero::virtue,    &Hero::precision, &Hero::vigour,    &Hero::luck,

@@ -112,7 +112,7 @@ void intro_equipment(Game& game) {
     game.cprintf("provisions ");
     game.printf("pour vous nourrir,\nd'");
     game.cprintf("%cquipement de combat ", 130);
-    game.printf("pour affronter les forces du mal, et des");
+    game.printf("pour affronter les forces du mal, et de divers");
     game.cprintf(" objets");
     game.printf("\nn%ccessaires dans certaines situations (une torche, par exemple, pour entrer\n", 130);
     game.printf("dans une salle obscure).\n\n");

@@ -48,7 +48,7 @@ Scene beside_the_path(Game& game) {
         game.printf("Vous reprenez peu a peu vos esprits. Vous etes allonge au bord d'un sentier,\n"
                     "au beau milieu d'une foret. Autour de vous, les debris de la charrette\n"
                     "jonchent le sol. Le sentier semble mener vers Voderuri. Vos agresseurs ont\n"
-                    "emporte tout ce qui avait de la valeur.\nBref, ");
+                    "sans doute emporte tout ce qui avait de la valeur.\nBref, ");
         game.printf("vous ne disposez plus que de votre arme : votre %s.\n\n", game.hero.weapon1_name);
         game.printf("Que voulez vous faire :\n\n\n");
         game.printf("1) Essayer de quitter la foret en la traversant de l'interieur\n\n");
@@ -332,7 +332,7 @@ void take_the_medallion(Game& game) {
 
 Scene gnome_house(Game& game) {
     const int key = menu_scene(game, [&] {
-        game.printf("Vous suivez le gnome le long d'un long couloir qui mene a une petite piece.\n"
+        game.printf("Vous suivez le gnome dans un long couloir qui mene a une petite piece.\n"
                     "Il fume une pipe, la pose sur une etagere, puis sort de sa poche un petit\n"
                     "anneau qu'il vous tend : il a ete fabrique il y a bien longtemps par les\n"
                     "dryades qui vivaient dans cette foret.\n\n");

@@ -270,7 +270,7 @@ void draw_before_walls(Game& game) {
                 "100 metres, et la ville est tres bien gardee. Y entrer de nuit ne sera pas\n"
                 "facile, mais dormir pres de champs ou rodent des araignees serait dangereux.\n\n"
                 "Vous faites le tour de la ville pendant 10 minutes. Vous trouvez une seule\n"
-                "porte, gardee par deux miliciens qu'il faudra sans doute soudoyer, et sur la\n"
+                "porte, gardee par deux miliciens qu'il faudra sans doute soudoyer, et, sur la\n"
                 "face est, l'entree des egouts.\n\n");
     game.printf("Que voulez vous faire :\n\n\n");
     game.printf("1) Essayer de soudoyer les gardes.\n\n");

@@ -162,8 +162,8 @@ void wish_for_luck(Game& game) {
 }
 
 void wish_for_nothing(Game& game) {
-    game.printf("\n\nVous lancez les pieces et attendez, mais rien ne se passe. Vous devez\n"
-                "maintenant choisir l'endroit ou vous allez passer la nuit.\n");
+    game.printf("\n\nVous attendez un moment, mais rien ne se passe. Vous devez maintenant\n"
+                "choisir l'endroit ou vous allez passer la nuit.\n");
 }
 
 CityScene wish(Game& game) {
