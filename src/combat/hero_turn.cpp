@@ -51,16 +51,22 @@ void lose_health(Game& game, int amount) {
     game.fight.monster_hp = std::max(game.fight.monster_hp - game.damage, 0);
 }
 
+// A blow below the monster's defence, or a spell below its resistance, does nothing.
+void shrug_off(Game& game, const char* words) {
+    game.gotoxy(16, 16);
+    game.cprintf("%s, ", game.monster_name);
+    game.printf("%s", words);
+    game.gotoxy(16, 18);
+    game.textcolor(7);
+    game.getch();
+}
+
 void weapon_hits_monster(Game& game) {
     const Monster& monster = game.monster;
     game.textcolor(10);
     game.gotoxy(16, 16);
     if (monster.defense > game.damage) {
-        game.cprintf("%s, ", game.monster_name);
-        game.printf("intercepte votre coup.\n\n");
-        game.gotoxy(16, 18);
-        game.textcolor(7);
-        game.getch();
+        shrug_off(game, "intercepte votre coup.\n\n");
         return;
     }
     game.cprintf("%s", game.monster_name);
@@ -98,12 +104,7 @@ void spell_hits_monster(Game& game) {
     const int resistance = game.monster.magic_resistance;
     game.textcolor(10);
     if (resistance > game.damage) {
-        game.gotoxy(16, 16);
-        game.cprintf("%s, ", game.monster_name);
-        game.printf("absorve votre sort.\n\n");
-        game.gotoxy(16, 18);
-        game.textcolor(7);
-        game.getch();
+        shrug_off(game, "absorve votre sort.\n\n");
         return;
     }
     game.gotoxy(16, game.roll == 8 ? 18 : 16);

@@ -9,6 +9,14 @@ constexpr const char* kBlankRow =
 constexpr const char* kRule =
     "--------------------------------------------------------------------------------";
 
+// A label in the current colour on row 40, its value and maximum plain on row 42.
+void show_figure(Game& game, int label_x, const char* label, int value_x, int value, int max) {
+    game.gotoxy(label_x, 40);
+    game.cprintf("%s", label);
+    game.gotoxy(value_x, 42);
+    game.printf("%d/%d", value, max);
+}
+
 }  // namespace
 
 void draw_fight_panel(Game& game) {
@@ -22,26 +30,14 @@ void draw_fight_panel(Game& game) {
     game.cprintf("Votre niveau :  %d", f.hero_level);
     game.gotoxy(1, 39);
     game.printf("%s", kRule);
-    game.gotoxy(2, 40);
-    game.cprintf("Votre sante :");
-    game.gotoxy(6, 42);
-    game.printf("%d/%d", f.hero_hp, f.hero_max_hp);
-    game.gotoxy(17, 40);
-    game.cprintf("Energie magique :");
-    game.gotoxy(23, 42);
-    game.printf("%d/%d", f.hero_energy, f.hero_max_energy);
+    show_figure(game, 2, "Votre sante :", 6, f.hero_hp, f.hero_max_hp);
+    show_figure(game, 17, "Energie magique :", 23, f.hero_energy, f.hero_max_energy);
 
     game.textcolor(10);
     game.gotoxy(44, 37);
     game.cprintf("Niveau de %s:  %d", game.monster_name, f.monster_level);
-    game.gotoxy(46, 40);
-    game.cprintf("Sa sante :");
-    game.gotoxy(49, 42);
-    game.printf("%d/%d", f.monster_hp, f.monster_max_hp);
-    game.gotoxy(62, 40);
-    game.cprintf("Energie magique :");
-    game.gotoxy(68, 42);
-    game.printf("%d/%d", f.monster_energy, f.monster_max_energy);
+    show_figure(game, 46, "Sa sante :", 49, f.monster_hp, f.monster_max_hp);
+    show_figure(game, 62, "Energie magique :", 68, f.monster_energy, f.monster_max_energy);
 
     game.gotoxy(1, 43);
     game.printf("%s", kRule);
