@@ -55,6 +55,12 @@ void Input::skip_blanks() {
     while (is_blank(pending_[pos_])) ++pos_;
 }
 
+std::optional<int> Input::discard_line() {
+    pending_.clear();
+    pos_ = 0;
+    return std::nullopt;
+}
+
 std::string Input::scan_word() {
     skip_blanks();
     const std::size_t start = pos_;
@@ -63,15 +69,17 @@ std::string Input::scan_word() {
 }
 
 std::optional<int> Input::scan_int() {
-    skip_blanks();
+    // What is left of the last line is read first; when nothing is, a new line.
+    // A typed line that holds nothing is no number either.
+    if (pending_blank()) {
+        read_new_line();
+        if (pending_blank()) return discard_line();
+    }
+    while (is_blank(pending_[pos_])) ++pos_;
     std::size_t p = pos_;
     bool negative = false;
     if (pending_[p] == '+' || pending_[p] == '-') negative = pending_[p++] == '-';
-    if (!is_digit(pending_[p])) {
-        pending_.clear();
-        pos_ = 0;
-        return std::nullopt;
-    }
+    if (!is_digit(pending_[p])) return discard_line();
     long long value = 0;
     while (is_digit(pending_[p])) {
         if (value <= INT_MAX) value = value * 10 + (pending_[p] - '0');

@@ -23,8 +23,9 @@ public:
     // scanf("%s"): skips blanks and empty lines, returns one word; the rest of the
     // line stays pending.
     std::string scan_word();
-    // scanf("%d"): skips blanks and empty lines, reads an optionally signed number.
-    // When the text there is not a number, the rest of that line is discarded and
+    // scanf("%d"): reads an optionally signed number from what is left of the last
+    // line, or from a new line when nothing is left. When the text there is not a
+    // number, or the new line is empty, the rest of that line is discarded and
     // nothing is returned. A number too large for an int comes back clamped.
     std::optional<int> scan_int();
     // fflush(stdin) then gets(): drops whatever is pending and reads a whole new
@@ -35,6 +36,7 @@ private:
     void read_new_line();
     bool pending_blank() const;
     void skip_blanks();
+    std::optional<int> discard_line();
 
     Keyboard& keyboard_;
     Screen& screen_;

@@ -111,6 +111,7 @@ void Screen::line_feed() {
 }
 
 void Screen::scroll_up() {
+    ++scrolled_rows_;
     std::move(cells_.begin() + cols_, cells_.end(), cells_.begin());
     std::fill(cells_.end() - cols_, cells_.end(), Cell{' ', default_attr_});
 }

@@ -54,6 +54,8 @@ public:
     std::string row_colours(int y) const;
     // Bumped on every change, so a front end can skip drawing an unchanged screen.
     std::uint64_t version() const { return version_; }
+    // Rows scrolled off the top since the console was made.
+    std::uint64_t scrolled_rows() const { return scrolled_rows_; }
 
 private:
     enum class Mode { Plain, Coloured };
@@ -73,6 +75,7 @@ private:
     int y_ = 1;
     std::vector<Cell> cells_;
     std::uint64_t version_ = 0;
+    std::uint64_t scrolled_rows_ = 0;
 };
 
 }  // namespace vov

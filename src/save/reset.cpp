@@ -1,14 +1,18 @@
 #include "save/reset.hpp"
 
+#include <algorithm>
+
 namespace vov {
 
 namespace {
 
-// The items found on the way take their bonuses back with them.
+// The items found on the way take their bonuses back with them. The amulet's
+// health goes with it, but a hero who ends the adventure nearly dead keeps a
+// maximum of at least 1 and does not die at the first check after loading.
 void take_back_item_bonuses(Hero& hero) {
     if (hero.item_owned[kSlotAmulet] != 0) {
         hero.hp -= 5;
-        hero.max_hp = hero.hp;
+        hero.max_hp = std::max(hero.hp, 1);
         hero.defense -= 1;
         hero.base_defense = hero.defense;
     }

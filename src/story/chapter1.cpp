@@ -414,8 +414,8 @@ Scene sinuous_plant(Game& game) {
                     "une ");
         game.textcolor(10);
         game.cprintf("plante sinueuse ");
-        game.printf("qui vous enserre. Elle pendait de l'arbre au-dessus de vous.\n"
-                    "Vous empoignez votre arme.\n\n");
+        game.printf("qui vous enserre. Elle pendait de l'arbre au-dessus de\n"
+                    "vous. Vous empoignez votre arme.\n\n");
         game.printf("Que voulez vous faire \n\n\n");
         game.printf("1) Essayez de retirer la plante avec votre arme.\n\n");
         game.printf("2) Attendre qu'elle parte d'elle meme.\n\n");

@@ -40,6 +40,11 @@ enum class Scene {
     Done,
 };
 
+// The sewers count the hero's way in the fight roll (game.roll), which no fight
+// reads before setting it: 31 at the sewer entrance, 30 once the creature is
+// dead, one less for every wrong turn after that. Above 30 the creature is still
+// waiting, below 30 the hero has wandered.
+
 // Which bend led to the sewer creature, kept in monster_status.
 inline constexpr int kFirstBend = 10;
 inline constexpr int kSecondBend = 20;
@@ -49,10 +54,6 @@ struct Chapter2 {
     // Set once the first guard has been searched, so that his helmet and gold are
     // given only once.
     bool first_guard_searched = false;
-    // 31 at the sewer entrance, 30 once the creature is dead, one less for every
-    // wrong turn after that: above 30 the creature is still waiting, below 30 the
-    // hero has wandered.
-    int sewer_counter = 31;
     // Set after the creature fight; the great hall clears it.
     bool creature_met = false;
 };

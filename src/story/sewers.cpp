@@ -52,7 +52,7 @@ Scene sewer_entrance(Chapter2& chapter) {
     Game& game = chapter.game;
     auto story = [&] {
         game.play(kSewerMusic);
-        chapter.sewer_counter = kCreatureWaiting;
+        game.roll = kCreatureWaiting;
         game.printf("La porte des egouts n'est pas gardee. Vous entrez. Heureusement, aucun dechet\n"
                     "ne s'ecoule en ce moment, et d'etroites corniches le long des murs vous\n"
                     "permettent de ne pas marcher dans les immondices.\n\n"
@@ -90,7 +90,7 @@ Scene first_right_bend(Chapter2& chapter) {
     game.clrscr();
     game.printf("Vous prenez donc a droite. 5 metres plus loin le couloir tourne a gauche.\n\n");
     wait_key(game);
-    if (chapter.sewer_counter > kCreatureDead) {
+    if (game.roll > kCreatureDead) {
         face_creature(game, "gauche");
         return Scene::SewerCreature;
     }
@@ -107,7 +107,7 @@ Scene second_right_bend(Chapter2& chapter) {
     game.printf("Vous tournez donc a droite. Le couloir tourne ensuite quelques metres\n");
     game.printf("plus loin a droite.\n\n");
     wait_key(game);
-    if (chapter.sewer_counter > kCreatureDead) {
+    if (game.roll > kCreatureDead) {
         face_creature(game, "droite");
         return Scene::SewerCreature;
     }
@@ -127,7 +127,7 @@ Scene sewer_creature(Chapter2& chapter) {
     start_fight(game, kSewerCreature);
 
     game.play(kSewerMusic);
-    chapter.sewer_counter = kCreatureDead;
+    game.roll = kCreatureDead;
     game.clrscr();
     game.printf("Le monstre est mort et ses immondices sont eparpillees tout autour de vous.\n"
                 "Vous ne prenez pas la peine de le fouiller : c'est repugnant, et il n'etait\n"
@@ -146,7 +146,7 @@ Scene fork_left_or_straight(Chapter2& chapter) {
     };
     const Scene next = fork(game, story, "Que voulez vous faire :\n\n\n", "Tourner a gauche.",
                             "Aller tout droit.", Scene::LeftTurn, Scene::GreatHall);
-    if (next == Scene::LeftTurn) chapter.sewer_counter -= 1;
+    if (next == Scene::LeftTurn) game.roll -= 1;
     return next;
 }
 
@@ -155,7 +155,7 @@ Scene left_turn(Chapter2& chapter) {
     auto story = [&] {
         game.printf("Vous tournez donc a gauche. Quelques metres plus loin le couloir tourne a\n");
         game.printf("nouveau gauche.\n\n");
-        if (chapter.sewer_counter < kCreatureDead) {
+        if (game.roll < kCreatureDead) {
             game.printf("Vous esperez ne pas vous etre perdu : votre temps est precieux, et vous ne\n"
                         "savez toujours pas ce qu'est devenue votre amie. Il faut trouver la sortie\n"
                         "de ces egouts au plus vite.\n\n");
@@ -171,7 +171,7 @@ Scene left_turn(Chapter2& chapter) {
 Scene fork_left_or_right(Chapter2& chapter) {
     Game& game = chapter.game;
     auto story = [&] {
-        chapter.sewer_counter -= 1;
+        game.roll -= 1;
         game.printf("Vous continuez votre route.\n\n");
     };
     return fork(game, story, "vous tombez sur une nouvelle bifurcation : ou voulez vous aller ?\n\n\n",
@@ -191,7 +191,7 @@ Scene back_at_entrance(Game& game) {
 // Wandering after the creature fight costs one health point, once.
 void lost_in_the_sewers(Chapter2& chapter) {
     Game& game = chapter.game;
-    if (chapter.creature_met && chapter.sewer_counter < kCreatureDead) {
+    if (chapter.creature_met && game.roll < kCreatureDead) {
         game.clrscr();
         game.printf("Le fait de vous etre egare dans ces egouts vous fait perdre :\n\n");
         game.textcolor(12);

@@ -38,8 +38,10 @@ TEST_F(InputTest, AWordLeavesTheRestOfTheLinePendingForTheNumber) {
     EXPECT_EQ(screen.row_text(2), "175");
 }
 
-TEST_F(InputTest, NumbersSkipBlankLinesAndLeaveTheirRestPending) {
+TEST_F(InputTest, NumbersRefuseEmptyLinesAndLeaveTheirRestPending) {
     keys.type("\n  \n -42 120\n");
+    EXPECT_EQ(input.scan_int(), std::nullopt);
+    EXPECT_EQ(input.scan_int(), std::nullopt);
     EXPECT_EQ(input.scan_int(), -42);
     EXPECT_EQ(input.scan_int(), 120);
     keys.type("99999999999\n");

@@ -340,6 +340,10 @@ private:
     }
 
     void write_screen() {
+        if (screen_.scrolled_rows() != scrolled_) {
+            out_ << "scrolled: " << screen_.scrolled_rows() - scrolled_ << " rows\n";
+            scrolled_ = screen_.scrolled_rows();
+        }
         const std::string rows = screen_rows(screen_);
         if (rows == last_screen_ && waits_ > 1) {
             out_ << "screen: unchanged\n";
@@ -362,6 +366,7 @@ private:
     Values values_;
     Files files_;
     std::string last_screen_;
+    std::uint64_t scrolled_ = 0;
     std::ostringstream out_;
 };
 
