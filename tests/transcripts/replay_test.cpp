@@ -90,21 +90,24 @@ std::size_t characters(const std::string& utf8) {
 }
 
 // Text that reaches the last column runs into the next row: a line of narration
-// that fills the row and then ends breaks twice. Only the fight panel's rules, the
-// music notice's last line (no line end follows it) and the one quoted sentence
-// longer than a row may reach it.
+// that fills the row and then ends breaks twice. Only the music notice's last line
+// (no line end follows it), the one quoted sentence longer than a row, and the
+// fight screens (whose messages are placed one by one, under rules of 80 dashes)
+// may reach it.
 std::vector<std::string> rows_reaching_the_edge(const std::string& transcript) {
     std::vector<std::string> found;
-    std::string wait;
-    for (const std::string& line : lines_of(transcript)) {
-        if (line.rfind("== ", 0) == 0) wait = line;
-        const std::size_t bar = line.find('|');
-        if (bar != 2 || line.rfind("  ", 0) == 0) continue;  // not a row, or a file's line
-        const std::string text = line.substr(3);
-        if (characters(text) < 80 || text.find_first_not_of('-') == std::string::npos) continue;
-        if (text.rfind("Vous essayez d'enlever la plante", 0) == 0) continue;
-        if (text.rfind("Quand cette fen", 0) == 0) continue;
-        found.push_back(wait + ": " + text);
+    for (const auto& wait : blocks_of(transcript)) {
+        const bool fight_screen = std::find(wait.begin(), wait.end(), "39|" + std::string(80, '-')) != wait.end();
+        if (fight_screen) continue;
+        for (const std::string& line : wait) {
+            const std::size_t bar = line.find('|');
+            if (bar != 2 || line.rfind("  ", 0) == 0) continue;  // not a row, or a file's line
+            const std::string text = line.substr(3);
+            if (characters(text) < 80) continue;
+            if (text.rfind("Vous essayez d'enlever la plante", 0) == 0) continue;
+            if (text.rfind("Quand cette fen", 0) == 0) continue;
+            found.push_back(wait.front() + ": " + text);
+        }
     }
     return found;
 }
