@@ -329,9 +329,12 @@ private:
         for (const auto& [name, contents] : now) {
             const auto before = files_.find(name);
             if (before != files_.end() && before->second == contents) continue;
-            out_ << "file: " << cp850_to_utf8(name) << '\n';
+            // The game names its files in UTF-8 and writes the hero's name in code page 850.
+            out_ << "file: " << name << '\n';
             std::istringstream lines(contents);
-            for (std::string line; std::getline(lines, line);) out_ << "  | " << line << '\n';
+            for (std::string line; std::getline(lines, line);) {
+                out_ << "  | " << cp850_to_utf8(line) << '\n';
+            }
         }
         for (const auto& [name, contents] : files_) {
             if (now.count(name) == 0) out_ << "file gone: " << name << '\n';
