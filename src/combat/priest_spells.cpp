@@ -32,6 +32,14 @@ void heal(Game& game, const Spell& spell) {
     pause_at(game, 18);
 }
 
+// The priest pays for the defence once the cast has been announced.
+void pray_for_defense(Game& game, const Spell& spell) {
+    announce_cast(game, spell.name);
+    pause_at(game, 16);
+    game.fight.hero_energy -= spell.cost;
+    raise_defense(game);
+}
+
 }  // namespace
 
 const SpellBook& priest_spells() {
@@ -51,7 +59,7 @@ const SpellBook& priest_spells() {
             {"5) Guerison des blessures  : coute 5 en energie magique.", "Guerison des blessures",
              5, 0, heal, false},
             {"6) Defense accrue : coute 2 en energie magique.", "Defense accrue", 2, 0,
-             raise_defense, true},
+             pray_for_defense, true},
         }},
     };
     return book;

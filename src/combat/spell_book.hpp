@@ -31,7 +31,7 @@ const SpellBook& wizard_spells();
 void announce_cast(Game& game, const char* name);
 // Colour 7, cursor to (16, row), waits for a key.
 void pause_at(Game& game, int row);
-// "Defense accrue": defense + 3 until the end of the fight.
-void raise_defense(Game& game, const Spell& spell);
+// "Defense accrue", once announced and paid: defense + 3 until the end of the fight.
+void raise_defense(Game& game);
 
 }  // namespace vov

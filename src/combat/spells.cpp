@@ -75,10 +75,7 @@ void pause_at(Game& game, int row) {
     game.getch();
 }
 
-void raise_defense(Game& game, const Spell& spell) {
-    game.fight.hero_energy -= spell.cost;
-    announce_cast(game, spell.name);
-    pause_at(game, 16);
+void raise_defense(Game& game) {
     game.textcolor(11);
     game.gotoxy(16, 16);
     game.printf("Votre defense vient d'augmenter de ");

@@ -113,6 +113,14 @@ void drain(Game& game, const Spell& spell) {
     pause_at(game, 18);
 }
 
+// The wizard pays for the shield before casting it.
+void psychic_shield(Game& game, const Spell& spell) {
+    game.fight.hero_energy -= spell.cost;
+    announce_cast(game, spell.name);
+    pause_at(game, 16);
+    raise_defense(game);
+}
+
 }  // namespace
 
 // The shield of the menu is cast as "Defense accrue", like the priest's.
@@ -133,7 +141,7 @@ const SpellBook& wizard_spells() {
             {"5) Drain de vie superficiel : coute 4 en energie magique.",
              "Drain de vie superficiel", 4, 6, drain, false},
             {"6) Bouclier Psychique : coute 3 en energie magique.", "Defense accrue", 3, 0,
-             raise_defense, true},
+             psychic_shield, true},
         }},
     };
     return book;
