@@ -124,6 +124,8 @@ def run(cmd, timeout=None):
 
 def configure():
     run(["cmake", "-S", ".", "-B", BUILD, "-DCMAKE_BUILD_TYPE=Debug", "-DVOVUZAVO_WERROR=ON"])
+    # Programs of tests that no longer exist must not run: they are built afresh.
+    subprocess.run(["rm", "-rf", os.path.join(BUILD, "tests")])
 
 
 def test_programs():
