@@ -4,6 +4,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cstdio>
+
 #include "console/curses_terminal.hpp"
 #include "console/game_over.hpp"
 #include "console/mp3_player.hpp"
@@ -38,6 +40,12 @@ int main() {
         }
         terminal.restore();
         music.stop();
+        if (music.stuck()) {
+            // An audio library that does not stop may also hang or crash in its
+            // exit handlers: leave without them.
+            std::fflush(nullptr);
+            _exit(1);
+        }
     }
     if (saved_stderr >= 0) dup2(saved_stderr, STDERR_FILENO);
     return 1;
