@@ -36,6 +36,7 @@ void install_signal_handlers() {
     sigemptyset(&action.sa_mask);
     action.sa_flags = 0;  // no SA_RESTART: a waiting key read is interrupted
     sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGQUIT, &action, nullptr);  // Ctrl-\ quits like Ctrl-C
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGHUP, &action, nullptr);
 }

@@ -1,8 +1,8 @@
 // The real terminal, through ncursesw: shows the game's Screen (code page 850
 // turned into Unicode, the 16 console colours on black) and reads keys. The screen
 // is drawn right before each key wait, and only the cells that changed are sent.
-// The terminal is restored on every way out: normal end, signals (SIGINT, SIGTERM
-// and SIGHUP end the game through its normal path), exceptions, exit().
+// The terminal is restored on every way out: normal end, signals (SIGINT, SIGQUIT,
+// SIGTERM and SIGHUP end the game through its normal path), exceptions, exit().
 #pragma once
 
 #include <cstdint>
