@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 
 #include "console/curses_terminal.hpp"
@@ -27,6 +28,9 @@ void silence_stderr() {
 }  // namespace
 
 int main() {
+    // Past a file size limit (ulimit -f), a write fails with EFBIG and the save
+    // reports it, instead of the signal killing the game in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
     const int saved_stderr = dup(STDERR_FILENO);
     silence_stderr();
     {
