@@ -54,8 +54,8 @@ start_game() {
   GAMES=$((GAMES + 1))
   SOCK="vovuzavo-e2e-$$-$GAMES"
   tmux -L "$SOCK" -f /dev/null new-session -d -s game -x 80 -y 44 \
-    "cd '${GAME_DIR:-$WORK}' && ${GAME_SETUP:-true} && ESCDELAY=25 ASAN_OPTIONS='$ASAN_OPTIONS' \
-     UBSAN_OPTIONS='$UBSAN_OPTIONS' ${GAME_ENV:-} sh -c 'echo \$\$ > \"$WORK/pid\"; exec \"\$@\"' \
+    "cd '${GAME_DIR:-$WORK}' && ESCDELAY=25 ASAN_OPTIONS='$ASAN_OPTIONS' UBSAN_OPTIONS='$UBSAN_OPTIONS' \
+     ${GAME_ENV:-} sh -c 'echo \$\$ > \"$WORK/pid\" && ${GAME_SETUP:-true} && exec \"\$@\"' \
      game ${GAME_WRAP:-} '$BIN' $redirect; echo \$? > '$STATUS'; stty -a > '$WORK/tty'; sleep 600"
 }
 
