@@ -1,11 +1,13 @@
 // Vovuzavo: wires the real terminal, the music and the clock, and runs the game.
 // Every way out (quitting, death, the end of the adventure, closed input, a signal)
-// restores the terminal, stops the music and exits with status 1.
+// restores the terminal, stops the music and exits with status 1. A terminal that
+// cannot show the game is refused with a message on stderr, status 1 as well.
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
+#include <string>
 
 #include "console/curses_terminal.hpp"
 #include "console/game_over.hpp"
@@ -25,6 +27,26 @@ void silence_stderr() {
     }
 }
 
+// Plays in the real terminal; throws TerminalUnusable when it cannot show the game.
+void play_game() {
+    vov::Mp3Player music;
+    vov::SystemClock clock;
+    vov::CursesTerminal terminal;
+    vov::Game game(terminal.screen(), terminal, music, clock);
+    try {
+        vov::run_game(game);
+    } catch (const vov::GameOver&) {
+    }
+    terminal.restore();
+    music.stop();
+    if (music.stuck()) {
+        // An audio library that does not stop may also hang or crash in its exit
+        // handlers: leave without them.
+        std::fflush(nullptr);
+        _exit(1);
+    }
+}
+
 }  // namespace
 
 int main() {
@@ -33,24 +55,13 @@ int main() {
     std::signal(SIGXFSZ, SIG_IGN);
     const int saved_stderr = dup(STDERR_FILENO);
     silence_stderr();
-    {
-        vov::Mp3Player music;
-        vov::SystemClock clock;
-        vov::CursesTerminal terminal;
-        vov::Game game(terminal.screen(), terminal, music, clock);
-        try {
-            vov::run_game(game);
-        } catch (const vov::GameOver&) {
-        }
-        terminal.restore();
-        music.stop();
-        if (music.stuck()) {
-            // An audio library that does not stop may also hang or crash in its
-            // exit handlers: leave without them.
-            std::fflush(nullptr);
-            _exit(1);
-        }
+    std::string refusal;
+    try {
+        play_game();
+    } catch (const vov::TerminalUnusable& unusable) {
+        refusal = unusable.what();
     }
     if (saved_stderr >= 0) dup2(saved_stderr, STDERR_FILENO);
+    if (!refusal.empty()) std::fprintf(stderr, "%s\n", refusal.c_str());
     return 1;
 }
