@@ -3,7 +3,7 @@
 # are missing. Runs apt-get as root, or through sudo otherwise.
 set -euo pipefail
 packages=(g++ cmake make pkg-config libncurses-dev ncurses-base libmpg123-dev mpg123 \
-          libgtest-dev tmux procps lame)
+          libgtest-dev tmux procps lame clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
