@@ -23,7 +23,7 @@ public:
     // The output modules tried in turn when none is given (see mp3_player.cpp).
     static constexpr const char* kOutputModules = "pulse,alsa";
     // The longest a call waits for the track before to stop.
-    static constexpr std::chrono::milliseconds kStopWait{100};
+    static constexpr std::chrono::milliseconds kStopWait{50};
 
     // `modules` and `device` choose the audio output; tests write to a file with
     // the "wav" module.
