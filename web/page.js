@@ -5,8 +5,9 @@
 // to screen readers, scales the font and runs the save and music buttons.
 //
 // window.vovuzavo tells tools and tests how far the game is: `waits` counts the
-// key waits, `tracks` lists the tracks started, `over` is true while the page
-// waits for a new game, `firstScreenAt` is when the first screen was shown.
+// key waits, `tracks` lists the tracks started, `cursor` is where the cursor
+// stands, `over` is true while the page waits for a new game, `firstScreenAt` is
+// when the first screen was shown.
 'use strict';
 
 var Module = (function () {
@@ -39,8 +40,8 @@ var Module = (function () {
     const overEl = $('over');
     const saveList = $('save-list');
 
-    const game = { waits: 0, tracks: [], over: false, firstScreenAt: null, lastKeyAt: null,
-                   lastDrawnAt: null };
+    const game = { waits: 0, tracks: [], cursor: null, over: false, firstScreenAt: null,
+                   lastKeyAt: null, lastDrawnAt: null };
     window.vovuzavo = game;
 
     let charset = [];             // code-page-850 code -> the character shown
@@ -101,6 +102,7 @@ var Module = (function () {
     }
 
     function endDrawing(cursorX, cursorY) {
+        game.cursor = [cursorX, cursorY];
         cursorEl.style.left = (cursorX - 1) + 'ch';
         cursorEl.style.top = ((cursorY - 1) * 1.2) + 'em';
         announce(changedRows);
