@@ -189,6 +189,7 @@ var Module = (function () {
     }
 
     function nextKey() {
+        listSaves();  // the game may just have saved
         game.waits += 1;
         if (pendingKeys.length > 0) return Promise.resolve(pendingKeys.shift());
         return new Promise((resolve) => { keyWaiter = resolve; });
@@ -244,6 +245,7 @@ var Module = (function () {
         localStorage.setItem('vovuzavo-music', musicOn ? 'on' : 'off');
         showMusicButton();
         startTrack();
+        screenEl.focus();
     }
 
     function showMusicButton() {
@@ -273,6 +275,9 @@ var Module = (function () {
 
     function listSaves() {
         const names = Module.FS.readdir(FOLDER).filter((name) => name.endsWith(SAVE_SUFFIX)).sort();
+        if (names.join('/') === [...saveList.options].map((option) => option.value).join('/')) {
+            return;
+        }
         const chosen = saveList.value;
         saveList.replaceChildren(...names.map((name) => new Option(name, name)));
         if (names.includes(chosen)) saveList.value = chosen;
@@ -291,11 +296,13 @@ var Module = (function () {
         link.remove();
         setTimeout(() => URL.revokeObjectURL(link.href), 10000);
         setStatus(`Sauvegarde ${name} téléchargée.`);
+        screenEl.focus();
     }
 
     // The file goes into the folder under its own name; the game checks its
     // contents when the player loads it, as it does in the terminal.
     async function uploadSave(file) {
+        screenEl.focus();
         const refusal = uploadRefusal(file);
         if (refusal) {
             setStatus(refusal);

@@ -19,7 +19,6 @@ EM_ASYNC_JS(void, js_game_over, (), {
 
 int WebKeyboard::read_key() {
     page_.draw();
-    saves_.keep();
     return js_next_key();
 }
 

@@ -16,9 +16,9 @@ namespace {
 constexpr int kCols = 80;
 constexpr int kRows = 44;
 
-void play_one_game(vov::web::SaveFolder& saves, vov::Music& music, vov::Clock& clock) {
+void play_one_game(vov::Music& music, vov::Clock& clock) {
     vov::Screen screen(kCols, kRows);
-    vov::web::WebKeyboard keyboard(screen, saves);
+    vov::web::WebKeyboard keyboard(screen);
     vov::Game game(screen, keyboard, music, clock);
     try {
         vov::run_game(game);
@@ -30,13 +30,12 @@ void play_one_game(vov::web::SaveFolder& saves, vov::Music& music, vov::Clock& c
 
 int main() {
     vov::web::send_charset();
-    vov::web::SaveFolder saves;
+    vov::web::open_save_folder();
     vov::web::WebMusic music;
     vov::SystemClock clock;
     for (;;) {
-        play_one_game(saves, music, clock);
+        play_one_game(music, clock);
         music.play(vov::kStopMusic);
-        saves.keep();
         vov::web::wait_for_new_game();
     }
 }

@@ -65,11 +65,20 @@ export async function waitForWaits(page, count) {
 export async function press(page, key) {
     const before = await waits(page);
     if (key.length === 1 && !/^[ -~]$/.test(key)) {
-        await page.keyboard.sendCharacter(key);  // a letter the US keyboard lacks
+        await pressLetter(page, key);
     } else {
         await page.keyboard.press(key);
     }
     await waitForWaits(page, before + 1);
+}
+
+// A letter that the US keyboard lacks, sent as a keyboard with that key (a French
+// one for 'é') sends it.
+async function pressLetter(page, letter) {
+    const cdp = await page.createCDPSession();
+    await cdp.send('Input.dispatchKeyEvent', { type: 'keyDown', key: letter, text: letter });
+    await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', key: letter });
+    await cdp.detach();
 }
 
 export async function type(page, text) {
