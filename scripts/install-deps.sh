@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(g++ cmake make pkg-config libncurses-dev ncurses-base libmpg123-dev mpg123 \
           libgtest-dev tmux procps lame \
-          emscripten nodejs chromium fonts-dejavu-core)
+          emscripten nodejs chromium firefox-esr fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors and runs
 # every test: once in a plain build, once under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the web page in headless Chromium.
+# UndefinedBehaviorSanitizer, then the web page in headless Chromium and Firefox.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -13,4 +13,5 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVOVUZAVO_SANITIZE=ON -DV
 cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
 bash scripts/web.sh --build
-(cd tests/web && npm ci --no-audit --no-fund --loglevel=error && npm test)
+(cd tests/web && npm ci --no-audit --no-fund --loglevel=error && npm test &&
+  VOVUZAVO_BROWSER=firefox npm test)

@@ -159,7 +159,8 @@ var Module = (function () {
 
     function onKeyDown(event) {
         if (game.over) {
-            if (event.key === 'Enter' && !isControl(event.target)) {
+            const restart = event.target === $('restart') || !isControl(event.target);
+            if (event.key === 'Enter' && restart) {
                 event.preventDefault();
                 startNewGame();
             }

@@ -10,6 +10,8 @@ import { serve } from '../../scripts/static_server.mjs';
 
 export const SITE = process.env.VOVUZAVO_SITE ??
     fileURLToPath(new URL('../../build-web/site', import.meta.url));
+// VOVUZAVO_BROWSER=firefox runs the tests in Firefox (Debian's firefox-esr).
+export const FIREFOX = process.env.VOVUZAVO_BROWSER === 'firefox';
 const CHROMIUM = process.env.CHROMIUM ?? '/usr/bin/chromium';
 const TIMEOUT = 15000;
 
@@ -17,7 +19,12 @@ const TIMEOUT = 15000;
 export async function startBrowser() {
     const server = await serve(SITE, 0);
     const profile = mkdtempSync(join(tmpdir(), 'vovuzavo-chromium-'));
-    const browser = await puppeteer.launch({
+    const browser = await puppeteer.launch(FIREFOX ? {
+        browser: 'firefox',
+        executablePath: '/usr/bin/firefox-esr',
+        headless: true,
+        userDataDir: profile,
+    } : {
         executablePath: CHROMIUM,
         headless: true,
         userDataDir: profile,
@@ -37,8 +44,8 @@ export async function startBrowser() {
 }
 
 // A new tab; an error thrown in the page fails the test.
-export async function newPage(session) {
-    const page = await session.browser.newPage();
+export async function newPage(session, context = session.browser) {
+    const page = await context.newPage();
     await page.setViewport({ width: 1000, height: 900 });
     page.errors = [];
     page.on('pageerror', (error) => page.errors.push(error));
@@ -75,6 +82,10 @@ export async function press(page, key) {
 // A letter that the US keyboard lacks, sent as a keyboard with that key (a French
 // one for 'é') sends it.
 async function pressLetter(page, letter) {
+    if (FIREFOX) {
+        await page.keyboard.press(letter);
+        return;
+    }
     const cdp = await page.createCDPSession();
     await cdp.send('Input.dispatchKeyEvent', { type: 'keyDown', key: letter, text: letter });
     await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', key: letter });

@@ -13,10 +13,13 @@ import {
 } from './browser.mjs';
 
 let session;
-let folder;
+let folder;     // downloads land here
+let context;
 before(async () => {
     session = await startBrowser();
     folder = mkdtempSync(join(tmpdir(), 'vovuzavo-saves-'));
+    context = await session.browser.createBrowserContext(
+        { downloadBehavior: { policy: 'allow', downloadPath: folder } });
 });
 after(async () => {
     await session.close();
@@ -58,8 +61,6 @@ async function upload(page, path) {
 }
 
 async function download(page, name) {
-    const cdp = await page.createCDPSession();
-    await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
     await page.select('#save-list', name);
     await page.click('#download');
     for (let tries = 0; tries < 200 && !readdirSync(folder).includes(name); ++tries) {
@@ -69,7 +70,7 @@ async function download(page, name) {
 }
 
 test('a save made in the page survives a reload, downloads, uploads and loads again', async () => {
-    const page = await newPage(session);
+    const page = await newPage(session, context);
     await openGame(page, session.url);
     await newHero(page, 'Hélène');
     await press(page, '1');
@@ -108,7 +109,7 @@ test('a save made in the page survives a reload, downloads, uploads and loads ag
 });
 
 test('a damaged save is refused by the game, a file that is no save by the page', async () => {
-    const page = await newPage(session);
+    const page = await newPage(session, context);
     await openGame(page, session.url);
     const short = ['Abel', ...Array(61).fill('1')].join('\n') + '\n';
     writeFileSync(join(folder, 'abime_save.txt'), short);
