@@ -15,12 +15,12 @@ namespace vov::web {
 void send_charset();
 
 class PageScreen {
-public:
+  public:
     explicit PageScreen(const Screen& screen);
     // Shows the Screen as it is now.
     void draw();
 
-private:
+  private:
     const Screen& screen_;
     std::vector<Cell> drawn_;
     std::uint64_t drawn_version_ = 0;

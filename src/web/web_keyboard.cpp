@@ -22,6 +22,8 @@ int WebKeyboard::read_key() {
     return js_next_key();
 }
 
-void wait_for_new_game() { js_game_over(); }
+void wait_for_new_game() {
+    js_game_over();
+}
 
 }  // namespace vov::web

@@ -9,11 +9,11 @@
 namespace vov::web {
 
 class WebKeyboard : public Keyboard {
-public:
+  public:
     explicit WebKeyboard(const Screen& screen) : page_(screen) {}
     int read_key() override;
 
-private:
+  private:
     PageScreen page_;
 };
 

@@ -14,6 +14,8 @@ EM_JS(void, js_play_track, (const char* track), {
 
 }  // namespace
 
-void WebMusic::play(const std::string& track) { js_play_track(track.c_str()); }
+void WebMusic::play(const std::string& track) {
+    js_play_track(track.c_str());
+}
 
 }  // namespace vov::web

@@ -8,7 +8,7 @@
 namespace vov::web {
 
 class WebMusic : public Music {
-public:
+  public:
     void play(const std::string& track) override;
 };
 
