@@ -58,10 +58,11 @@ function expand(token) {
 }
 
 // The waits of a transcript: { number, tracks, rows: Map(row -> {text, colours}),
-// cursor: [x, y], given } and the closing line.
+// cursor: [x, y] }, the closing line and the tracks started after the last wait.
 export function parseTranscript(text) {
     const waits = [];
     let end = null;
+    let endTracks = [];
     let wait = null;
     let lastRow = null;
     for (const line of text.split('\n')) {
@@ -73,9 +74,11 @@ export function parseTranscript(text) {
             end = match[1];
             wait = null;
         } else if (wait === null) {
-            continue;
+            if ((match = /^tracks: (.*)$/.exec(line)) && end !== null) endTracks = trackList(match[1]);
         } else if ((match = /^tracks: (.*)$/.exec(line))) {
-            wait.tracks = match[1].trim() === '-' ? [] : match[1].split(/[,\s]+/).filter(Boolean);
+            wait.tracks = trackList(match[1]);
+        } else if (/^screen: unchanged/.test(line)) {
+            wait.rows = waits.at(-2).rows;
         } else if ((match = /^([ \d]\d)\|(.*)$/.exec(line))) {
             lastRow = Number(match[1]);
             wait.rows.set(lastRow, { text: match[2], colours: '' });
@@ -85,7 +88,11 @@ export function parseTranscript(text) {
             wait.cursor = [Number(match[1]), Number(match[2])];
         }
     }
-    return { waits, end };
+    return { waits, end, endTracks };
+}
+
+function trackList(text) {
+    return text.trim() === '-' ? [] : text.split(/[,\s]+/).filter(Boolean);
 }
 
 export function readTranscript(folder, name) {
