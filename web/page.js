@@ -39,6 +39,7 @@ var Module = (function () {
     const statusEl = $('status');
     const overEl = $('over');
     const saveList = $('save-list');
+    const loadingText = statusEl.textContent;
 
     const game = { waits: 0, tracks: [], cursor: null, over: false, firstScreenAt: null,
                    lastKeyAt: null, lastDrawnAt: null };
@@ -110,7 +111,7 @@ var Module = (function () {
         game.lastDrawnAt = performance.now();
         if (game.firstScreenAt === null) {
             game.firstScreenAt = game.lastDrawnAt;
-            setStatus('');
+            if (statusEl.textContent === loadingText) setStatus('');
         }
     }
 
@@ -263,15 +264,18 @@ var Module = (function () {
     function syncStorage(populate) {
         return new Promise((resolve) => {
             Module.FS.syncfs(populate, (error) => {
-                if (error && storageWorks) {
-                    storageWorks = false;
-                    setStatus('Ce navigateur ne garde pas les sauvegardes : elles seront perdues ' +
-                              'en quittant la page. Téléchargez-les pour les garder.');
-                }
+                if (error) storageRefused();
                 listSaves();
                 resolve();
             });
         });
+    }
+
+    function storageRefused() {
+        if (!storageWorks) return;
+        storageWorks = false;
+        setStatus('Ce navigateur ne garde pas les sauvegardes : elles seront perdues ' +
+                  'en quittant la page. Téléchargez-les pour les garder.');
     }
 
     function listSaves() {
@@ -356,7 +360,8 @@ var Module = (function () {
     screenEl.focus();
 
     return {
-        page: { setCharset, drawRow, endDrawing, nextKey, gameOver, playTrack, syncStorage },
+        page: { setCharset, drawRow, endDrawing, nextKey, gameOver, playTrack, syncStorage,
+                storageRefused },
         onAbort: (what) => setStatus('Le jeu s\'est arrêté sur une erreur : ' + what),
     };
 })();

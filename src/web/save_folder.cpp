@@ -13,6 +13,10 @@ constexpr const char* kFolder = "/saves";
 EM_ASYNC_JS(void, js_mount_storage, (const char* folder), {
     const path = UTF8ToString(folder);
     FS.mkdir(path);
+    if (typeof indexedDB == 'undefined') {
+        Module.page.storageRefused();
+        return;
+    }
     FS.mount(IDBFS, {}, path);
     await Module.page.syncStorage(true);
 });

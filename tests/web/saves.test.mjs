@@ -129,3 +129,24 @@ test('a damaged save is refused by the game, a file that is no save by the page'
     assert.deepEqual(page.errors, []);
     await page.close();
 });
+
+test('without storage the page says so and the game saves for the time of the page', async () => {
+    const refusals = {
+        missing: () => Object.defineProperty(window, 'indexedDB', { value: undefined }),
+        failing: () => { indexedDB.open = () => { throw new DOMException('refused'); }; },
+    };
+    for (const [name, refuse] of Object.entries(refusals)) {
+        const page = await newPage(session, context);
+        await page.evaluateOnNewDocument(refuse);
+        await openGame(page, session.url);
+        assert.match(await page.$eval('#status', (status) => status.textContent),
+                     /ne garde pas les sauvegardes/, name);
+        await newHero(page, 'Abel');
+        await press(page, '1');
+        await type(page, name);
+        await waitForText(page, '!!!! DEBUT DE VOTRE AVENTURE !!!!');
+        assert.ok((await savesListed(page)).includes(`${name}_save.txt`), name);
+        assert.deepEqual(page.errors, [], name);
+        await page.close();
+    }
+});
