@@ -327,10 +327,10 @@ var Module = (function () {
         if (!file.name.endsWith(SAVE_SUFFIX)) {
             return `Fichier refusé : le nom d'une sauvegarde finit par ${SAVE_SUFFIX}.`;
         }
-        const saveName = file.name.slice(0, -SAVE_SUFFIX.length);
-        if (saveName.length > 10 || !/^[\x20-\x2e\x30-\x7e]*$/.test(saveName)) {
-            return 'Fichier refusé : le nom de sauvegarde a 10 caractères au plus, ' +
-                   'sans accents ni « / ».';
+        // The name must be one that the game can be given at its prompt.
+        const saveName = [...file.name.slice(0, -SAVE_SUFFIX.length)];
+        if (saveName.length > 10 || !saveName.every((ch) => codes.has(ch) && ch !== '/')) {
+            return 'Fichier refusé : le nom de sauvegarde a 10 caractères au plus, sans « / ».';
         }
         if (file.size > LARGEST_UPLOAD) return 'Fichier refusé : une sauvegarde est bien plus petite.';
         return null;

@@ -53,10 +53,9 @@ async function savesListed(page) {
 
 async function upload(page, path) {
     const input = await page.$('#upload-file');
-    const before = await page.$eval('#status', (status) => status.textContent);
+    await page.$eval('#status', (status) => { status.textContent = ''; });
     await input.uploadFile(path);
-    await page.waitForFunction((old) => document.getElementById('status').textContent !== old,
-                               {}, before);
+    await page.waitForFunction(() => document.getElementById('status').textContent !== '');
     return page.$eval('#status', (status) => status.textContent);
 }
 
@@ -89,9 +88,9 @@ test('a save made in the page survives a reload, downloads, uploads and loads ag
     assert.match(await screenText(page), /Vous vous appelez Hélène, vous êtes un humain\./);
 
     // The downloaded file, uploaded under another name, is a save like any other.
-    writeFileSync(join(folder, 'copie_save.txt'), file);
-    assert.match(await upload(page, join(folder, 'copie_save.txt')), /copie_save\.txt ajoutée/);
-    assert.deepEqual(await savesListed(page), ['copie_save.txt', 'web_save.txt']);
+    writeFileSync(join(folder, 'copié_save.txt'), file);
+    assert.match(await upload(page, join(folder, 'copié_save.txt')), /copié_save\.txt ajoutée/);
+    assert.deepEqual(await savesListed(page), ['copié_save.txt', 'web_save.txt']);
     await press(page, 'x');
     await page.keyboard.press('0');  // quits: the game is over
     await page.waitForFunction(() => window.vovuzavo.over);
@@ -101,7 +100,7 @@ test('a save made in the page survives a reload, downloads, uploads and loads ag
     await page.keyboard.press('Enter');
     await waitForText(page, 'appuyez sur une touche pour continuer');
     assert.equal(await page.$eval('#over', (over) => over.hidden), true);
-    await loadSave(page, 'copie');
+    await loadSave(page, 'copié');
     await press(page, '9');
     assert.match(await screenText(page), /Vous vous appelez Hélène, vous êtes un humain\./);
     assert.deepEqual(page.errors, []);
@@ -116,8 +115,10 @@ test('a damaged save is refused by the game, a file that is no save by the page'
     assert.match(await upload(page, join(folder, 'abime_save.txt')), /abime_save\.txt ajoutée/);
     writeFileSync(join(folder, 'notes.txt'), short);
     assert.match(await upload(page, join(folder, 'notes.txt')), /Fichier refusé/);
-    writeFileSync(join(folder, 'bien trop long_save.txt'), short);
-    assert.match(await upload(page, join(folder, 'bien trop long_save.txt')), /Fichier refusé/);
+    for (const name of ['bien trop long_save.txt', 'euro€_save.txt']) {
+        writeFileSync(join(folder, name), short);
+        assert.match(await upload(page, join(folder, name)), /Fichier refusé/, name);
+    }
     assert.ok(!(await savesListed(page)).includes('notes.txt'));
 
     for (const key of 'xx59') await press(page, key);
