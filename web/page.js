@@ -69,7 +69,6 @@ var Module = (function () {
 
     function setCharset(table) {
         charset = Array.from(table, (unicode) => String.fromCharCode(unicode));
-        charset[0] = ' ';
         // A character that several codes show is typed as the lowest of them.
         for (let code = 255; code >= 128; --code) codes.set(charset[code], code);
         for (let code = 32; code < 127; ++code) codes.set(String.fromCharCode(code), code);
@@ -223,7 +222,7 @@ var Module = (function () {
 
     let track = null;   // the track the game plays now
     let audio = null;
-    let musicOn = localStorage.getItem('vovuzavo-music') !== 'off';
+    let musicOn = setting('vovuzavo-music') !== 'off';
 
     function playTrack(name) {
         game.tracks.push(name);
@@ -244,10 +243,22 @@ var Module = (function () {
 
     function toggleMusic() {
         musicOn = !musicOn;
-        localStorage.setItem('vovuzavo-music', musicOn ? 'on' : 'off');
+        setting('vovuzavo-music', musicOn ? 'on' : 'off');
         showMusicButton();
         startTrack();
         screenEl.focus();
+    }
+
+    // Reads or writes a setting of the page; a browser that keeps no storage
+    // forgets them.
+    function setting(name, value) {
+        try {
+            if (value === undefined) return localStorage.getItem(name);
+            localStorage.setItem(name, value);
+        } catch {
+            return null;
+        }
+        return value;
     }
 
     function showMusicButton() {

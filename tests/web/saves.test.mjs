@@ -133,7 +133,10 @@ test('a damaged save is refused by the game, a file that is no save by the page'
 
 test('without storage the page says so and the game saves for the time of the page', async () => {
     const refusals = {
-        missing: () => Object.defineProperty(window, 'indexedDB', { value: undefined }),
+        missing: () => {
+            Object.defineProperty(window, 'indexedDB', { value: undefined });
+            Object.defineProperty(window, 'localStorage', { get: () => { throw new DOMException(); } });
+        },
         failing: () => { indexedDB.open = () => { throw new DOMException('refused'); }; },
     };
     for (const [name, refuse] of Object.entries(refusals)) {
