@@ -3,6 +3,7 @@
 // screen, in headless Chromium with the page served from 127.0.0.1.
 // Run after `bash scripts/web.sh --build` and `npm ci` in tests/web:
 //   node bench/web/web_bench.mjs [LOADS] [KEYS]
+// (VOVUZAVO_BROWSER=firefox measures Firefox instead.)
 import { readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
@@ -15,7 +16,8 @@ const FILES = ['index.html', 'style.css', 'page.js', 'vovuzavo.js', 'vovuzavo.wa
 function summary(values) {
     const sorted = [...values].sort((a, b) => a - b);
     const at = (q) => sorted[Math.min(sorted.length - 1, Math.floor(q * sorted.length))];
-    return `median ${at(0.5).toFixed(1)} ms, 95% ${at(0.95).toFixed(1)} ms, ` +
+    return `min ${sorted[0].toFixed(1)} ms, median ${at(0.5).toFixed(1)} ms, ` +
+        `95% ${at(0.95).toFixed(1)} ms, ` +
         `max ${sorted.at(-1).toFixed(1)} ms (${values.length} runs)`;
 }
 
