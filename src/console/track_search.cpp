@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #ifndef VOVUZAVO_MUSIC_FROM_BINARY
 #error "VOVUZAVO_MUSIC_FROM_BINARY: the installed music folder relative to the binary's"
@@ -60,8 +61,9 @@ std::vector<std::string> track_folders(const TrackPlaces& places) {
     const std::string user = user_data_dir(places);
     if (!user.empty()) folders.push_back(user + "/vovuzavo/music");
     if (is_absolute(places.binary_dir)) {
-        folders.push_back(places.binary_dir + "/" VOVUZAVO_MUSIC_FROM_BINARY);
-        folders.push_back(places.binary_dir + "/music");
+        const std::filesystem::path binary_dir(places.binary_dir);
+        folders.push_back((binary_dir / VOVUZAVO_MUSIC_FROM_BINARY).lexically_normal());
+        folders.push_back(binary_dir / "music");
     }
     return folders;
 }
