@@ -1,7 +1,6 @@
 #include "console/track_search.hpp"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -14,7 +13,9 @@ namespace vov {
 
 namespace {
 
-bool is_absolute(const std::string& path) { return !path.empty() && path.front() == '/'; }
+bool is_absolute(const std::string& path) {
+    return !path.empty() && path.front() == '/';
+}
 
 // A name that cannot climb out of a folder or hide a control character.
 bool is_plain_file_name(const std::string& name) {
@@ -39,12 +40,9 @@ std::string getenv_or_empty(const char* name) {
 
 // The folder of the running binary, or "" when /proc cannot tell.
 std::string running_binary_dir() {
-    std::string path(4096, '\0');
-    const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
-    if (length <= 0 || static_cast<std::size_t>(length) >= path.size()) return "";
-    path.resize(static_cast<std::size_t>(length));
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? "" : path.substr(0, slash == 0 ? 1 : slash);
+    std::error_code error;
+    const std::filesystem::path binary = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? "" : binary.parent_path().string();
 }
 
 // The player's data folder; relative values are ignored, as the XDG rules say.

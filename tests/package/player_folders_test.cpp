@@ -39,8 +39,8 @@ void make_tone_mp3(const fs::path& mp3) {
     const fs::path wav = mp3.parent_path() / "tone.wav";
     std::ofstream(wav, std::ios::binary)
         << "RIFF" << little(36 + size, 4) << "WAVEfmt " << little(16, 4) << little(1, 2)
-        << little(1, 2) << little(kRate, 4) << little(kRate * 2, 4) << little(2, 2)
-        << little(16, 2) << "data" << little(size, 4) << samples;
+        << little(1, 2) << little(kRate, 4) << little(kRate * 2, 4) << little(2, 2) << little(16, 2)
+        << "data" << little(size, 4) << samples;
     const std::string command = "lame --quiet '" + wav.string() + "' '" + mp3.string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << "lame is needed to make the test MP3";
 }
