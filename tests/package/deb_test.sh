@@ -30,7 +30,8 @@ field() { dpkg-deb -f "$DEB" "$1"; }
 [ "$(field Package)" = vovuzavo ] || fail "Package: $(field Package)"
 [ "$(field Section)" = games ] || fail "Section: $(field Section)"
 [ "$(field Priority)" = optional ] || fail "Priority: $(field Priority)"
-[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture: $(field Architecture)"
+[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] \
+  || fail "Architecture: $(field Architecture)"
 [ "$(basename "$DEB")" = "vovuzavo_$(field Version)_$(field Architecture).deb" ] \
   || fail "file name $(basename "$DEB") for version $(field Version)"
 grep -qE '^[^<]+ <[^@>]+@[^>]+>$' <<<"$(field Maintainer)" || fail "Maintainer: $(field Maintainer)"
@@ -62,19 +63,27 @@ for line in 'Exec=vovuzavo' 'Terminal=true' 'Categories=Game;RolePlaying;'; do
   grep -qxF "$line" "$desktop" || fail "desktop entry lacks $line"
 done
 copyright="$ROOT/usr/share/doc/vovuzavo/copyright"
-head -n 1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+format='Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/'
+[ "$(head -n 1 "$copyright")" = "$format" ] \
   || fail "copyright file is not machine-readable"
 grep -qF "Equipe Vovuzavo" "$copyright" || fail "copyright holder"
 
 # The man page renders without a warning, with every section, and mandoc finds no
 # fault in it.
 page="$ROOT/usr/share/man/man6/vovuzavo.6.gz"
-MANWIDTH=80 MAN_DISABLE_SECCOMP=1 man -P cat -l --warnings "$page" >"$PKG/man.txt" 2>"$PKG/man.err" || fail "man -l failed"
+MANWIDTH=80 MAN_DISABLE_SECCOMP=1 man -P cat -l --warnings "$page" \
+  >"$PKG/man.txt" 2>"$PKG/man.err" || fail "man -l failed"
 [ ! -s "$PKG/man.err" ] || { cat "$PKG/man.err" >&2; fail "man -l printed warnings"; }
 for section in NOM SYNOPSIS DESCRIPTION TOUCHES SAUVEGARDES MUSIQUE FICHIERS "ÉTAT DE SORTIE"; do
   grep -qx "$section" "$PKG/man.txt" || fail "man page lacks section $section"
 done
 zcat "$page" | mandoc -T lint -W warning || fail "mandoc found faults in the man page"
+
+# The man page and the changelog name the version being packaged.
+version="$(field Version)"
+grep -qF "vovuzavo $version" "$PKG/man.txt" || fail "the man page does not name version $version"
+zcat "$ROOT/usr/share/doc/vovuzavo/changelog.gz" | head -n 1 | grep -qF "vovuzavo ($version)" \
+  || fail "the changelog does not start with version $version"
 
 # lintian: its whole report in the log, and no error.
 echo "--- lintian ---"
