@@ -4,6 +4,8 @@
 set -euo pipefail
 packages=(g++ cmake make pkg-config libncurses-dev ncurses-base libmpg123-dev mpg123 \
           libgtest-dev tmux procps lame)
+# Building and checking the .deb: dpkg-shlibdeps, lintian, the man page tools.
+packages+=(dpkg-dev fakeroot file lintian man-db mandoc)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
