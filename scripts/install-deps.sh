@@ -3,8 +3,11 @@
 # are missing. Runs apt-get as root, or through sudo otherwise.
 set -euo pipefail
 packages=(g++ cmake make pkg-config libncurses-dev ncurses-base libmpg123-dev mpg123 \
-          libgtest-dev tmux procps lame \
-          emscripten nodejs chromium firefox-esr fonts-dejavu-core)
+          libgtest-dev tmux procps lame)
+# Building and checking the .deb: dpkg-shlibdeps, lintian, the man page tools.
+packages+=(dpkg-dev fakeroot file lintian man-db mandoc)
+# The web page: Emscripten (which runs on Node), and the browsers that test it.
+packages+=(emscripten nodejs chromium firefox-esr fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -8,6 +8,7 @@ bash scripts/install-deps.sh
 jobs="$(nproc)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOVUZAVO_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
+cmake --build build --target package
 ctest --test-dir build --output-on-failure -j"$jobs"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVOVUZAVO_SANITIZE=ON -DVOVUZAVO_WERROR=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"
