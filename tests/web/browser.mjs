@@ -15,9 +15,10 @@ export const FIREFOX = process.env.VOVUZAVO_BROWSER === 'firefox';
 const CHROMIUM = process.env.CHROMIUM ?? '/usr/bin/chromium';
 const TIMEOUT = 15000;
 
-// Starts the server and the browser; `close` stops both and removes the profile.
-export async function startBrowser() {
-    const server = await serve(SITE, 0);
+// Starts the server (of the built site, or of another folder) and the browser;
+// `close` stops both and removes the profile.
+export async function startBrowser(site = SITE) {
+    const server = await serve(site, 0);
     const profile = mkdtempSync(join(tmpdir(), 'vovuzavo-chromium-'));
     const browser = await puppeteer.launch(FIREFOX ? {
         browser: 'firefox',
