@@ -4,6 +4,8 @@
 // Run after `bash scripts/web.sh --build` and `npm ci` in tests/web:
 //   node bench/web/web_bench.mjs [LOADS] [KEYS]
 // (VOVUZAVO_BROWSER=firefox measures Firefox instead.)
+import { spawn } from 'node:child_process';
+import { once } from 'node:events';
 import { readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
@@ -34,7 +36,8 @@ function sizes() {
                 `(${(packed / 1024).toFixed(1)} KiB gzipped)`);
 }
 
-// Each load in a fresh browser context: nothing cached, storage empty.
+// Each load in a fresh browser context (a new browser process for the page, as for
+// a first visit): nothing cached, storage empty.
 async function loads(session) {
     const times = [];
     for (let i = 0; i < LOADS; ++i) {
@@ -44,7 +47,20 @@ async function loads(session) {
         times.push(await page.evaluate(() => window.vovuzavo.firstScreenAt));
         await context.close();
     }
-    console.log(`Page load to first screen: ${summary(times)}`);
+    console.log(`Page load to first screen, new context: ${summary(times)}`);
+}
+
+// Loads again in the same tab: no new browser process, the files fetched again.
+async function reloads(session) {
+    const context = await session.browser.createBrowserContext();
+    const page = await context.newPage();
+    const times = [];
+    for (let i = 0; i < LOADS; ++i) {
+        await openGame(page, session.url);
+        times.push(await page.evaluate(() => window.vovuzavo.firstScreenAt));
+    }
+    console.log(`Page reload to first screen: ${summary(times)}`);
+    await context.close();
 }
 
 // Times each key from its keydown event to the rows written (drawn) and to the
@@ -79,11 +95,24 @@ async function keys(session) {
     await context.close();
 }
 
+// The page comes from the same server as `scripts/web.sh` uses, in a process of
+// its own, as a player's browser would get it.
+async function startServer() {
+    const script = new URL('../../scripts/static_server.mjs', import.meta.url).pathname;
+    const server = spawn(process.execPath, [script, SITE, '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
+    const [line] = await once(server.stdout, 'data');
+    return { server, url: /http:\/\/[^ ]+\//.exec(line.toString())[0] };
+}
+
+const { server, url } = await startServer();
 const session = await startBrowser();
+session.url = url;
 try {
     sizes();
     await loads(session);
+    await reloads(session);
     await keys(session);
 } finally {
     await session.close();
+    server.kill();
 }
