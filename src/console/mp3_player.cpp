@@ -9,12 +9,14 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
 
 #include "console/regular_file.hpp"
+#include "console/track_search.hpp"
 
 // Why "pulse,alsa" and nothing else, measured on a machine without sound:
 //  - PulseAudio (and PipeWire's PulseAudio server) is the sound of nearly every
@@ -192,8 +194,10 @@ bool Mp3Player::stuck() const {
 void Mp3Player::play(const std::string& name) {
     stop();
     if (name == kStopMusic) return;
-    // Anything but a regular file means silence; no thread is started for it.
-    const int fd = open_regular_file(name);
+    // A track found nowhere, or that is not a regular file when it is opened,
+    // means silence; no thread is started for it.
+    const std::optional<std::string> path = find_track(name);
+    const int fd = path ? open_regular_file(*path) : -1;
     if (fd < 0) return;
     auto track = std::make_shared<Track>();
     if (start_thread(track, fd, tracks_, modules_, device_)) {

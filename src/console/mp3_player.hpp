@@ -1,7 +1,7 @@
-// The real music: MP3 files of the working directory decoded with libmpg123 and
-// played with libout123 on a background thread. A new track replaces the one
-// playing; "stopson.mp3" stops it. A missing file (or anything but a regular
-// file), decoder or audio device means silence, and nothing is ever printed.
+// The real music: MP3 files, found where track_search.hpp looks, decoded with
+// libmpg123 and played with libout123 on a background thread. A new track replaces
+// the one playing; "stopson.mp3" stops it. A missing file (or anything but a
+// regular file), decoder or audio device means silence, and nothing is ever printed.
 //
 // No call ever waits long for audio: a track's thread owns its decoder and its
 // output, is asked to stop, and is waited for at most kStopWait. An output that
