@@ -4,6 +4,7 @@
 // start, NAS in its open.
 #include "console/mp3_player.hpp"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
@@ -153,7 +154,7 @@ long slowest_call_in_child(const std::string& module, const std::string& device)
     const pid_t child = fork();
     if (child == 0) {
         close(fds[0]);
-        freopen("/dev/null", "w", stderr);  // OpenAL and ALSA complain there
+        dup2(open("/dev/null", O_WRONLY), STDERR_FILENO);  // OpenAL and ALSA complain there
         const long ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                             slowest_call(module, device))
                             .count();
