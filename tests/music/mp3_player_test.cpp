@@ -21,6 +21,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <thread>
 
 namespace vov {
@@ -121,9 +122,16 @@ TEST_F(Mp3PlayerTest, MissingFilesOrDevicesMeanSilence) {
 using Clock = std::chrono::steady_clock;
 constexpr auto kPrompt = std::chrono::milliseconds(200);
 
+// What a run of calls showed: the slowest call, and whether a track's thread was
+// left running after the last stop.
+struct CallsRun {
+    long slowest_ms = -1;
+    bool stuck = false;
+};
+
 // Plays and changes the track at once, stops, lets a truncated MP3 end by itself,
-// plays again and leaves: returns the slowest of these calls.
-Clock::duration slowest_call(const std::string& module, const std::string& device) {
+// plays again and leaves.
+CallsRun run_calls(const std::string& module, const std::string& device) {
     Clock::duration slowest{};
     auto timed = [&](auto&& call) {
         const auto start = Clock::now();
@@ -141,34 +149,34 @@ Clock::duration slowest_call(const std::string& module, const std::string& devic
     timed([&] { player->play("tone.mp3"); });
     pause();
     timed([&] { player->stop(); });
+    const bool stuck = player->stuck();
     timed([&] { player->play("again.mp3"); });
     timed([&] { player.reset(); });
-    return slowest;
+    return {std::chrono::duration_cast<std::chrono::milliseconds>(slowest).count(), stuck};
 }
 
 // Runs the calls in a child process, which may leave a stuck audio thread behind
-// and so ends with _exit; the child is killed if it does not answer in time.
-long slowest_call_in_child(const std::string& module, const std::string& device) {
+// and so ends with _exit, as the game does; the child is killed if it does not
+// answer in time.
+CallsRun run_calls_in_child(const std::string& module, const std::string& device) {
     int fds[2];
-    if (pipe(fds) != 0) return -1;
+    if (pipe(fds) != 0) return {};
     const pid_t child = fork();
     if (child == 0) {
         close(fds[0]);
         dup2(open("/dev/null", O_WRONLY), STDERR_FILENO);  // OpenAL and ALSA complain there
-        const long ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                            slowest_call(module, device))
-                            .count();
-        (void)!write(fds[1], &ms, sizeof ms);
+        const CallsRun run = run_calls(module, device);
+        (void)!write(fds[1], &run, sizeof run);
         _exit(0);
     }
     close(fds[1]);
     pollfd wait_for{fds[0], POLLIN, 0};
-    long ms = -1;
-    if (poll(&wait_for, 1, 10000) == 1 && read(fds[0], &ms, sizeof ms) != sizeof ms) ms = -1;
+    CallsRun run;
+    if (poll(&wait_for, 1, 10000) != 1 || read(fds[0], &run, sizeof run) != sizeof run) run = {};
     close(fds[0]);
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
-    return ms;
+    return run;
 }
 
 TEST_F(Mp3PlayerTest, EveryCallReturnsAtOnceWhateverTheOutputDoes) {
@@ -179,12 +187,21 @@ TEST_F(Mp3PlayerTest, EveryCallReturnsAtOnceWhateverTheOutputDoes) {
     }();
     std::ofstream("cut.mp3", std::ios::binary) << whole.substr(0, whole.size() / 3 + 7);
     ASSERT_EQ(mkfifo("fifo.mp3", 0600), 0);  // never opened: it is not a file
-    for (const auto& [module, device] : {std::pair{"wav", (dir_ / "out.wav").string()},
-                                         {"openal", ""}, {"nas", ""}}) {
+    struct Output {
+        const char* module;
+        std::string device;
+        std::optional<bool> stuck;  // OpenAL hangs only now and then
+    };
+    for (const auto& [module, device, stuck] : {Output{"wav", (dir_ / "out.wav").string(), false},
+                                                Output{"openal", "", std::nullopt},
+                                                Output{"nas", "", true}}) {
         SCOPED_TRACE(module);
-        const long ms = slowest_call_in_child(module, device);
-        EXPECT_GE(ms, 0) << "a call never returned";
-        EXPECT_LE(ms, kPrompt.count());
+        const CallsRun run = run_calls_in_child(module, device);
+        EXPECT_GE(run.slowest_ms, 0) << "a call never returned";
+        EXPECT_LE(run.slowest_ms, kPrompt.count());
+        if (stuck) {
+            EXPECT_EQ(run.stuck, *stuck);
+        }
     }
 }
 
