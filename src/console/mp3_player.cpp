@@ -24,10 +24,11 @@
 //    they have no device, both refuse to open at once (7 ms and 2 ms).
 //  - OpenAL opens even without a device, and its drain or drop right after the
 //    start then spins at full CPU for good.
-//  - NAS retries its network server for good at open (libout123's own list
-//    reaches it on such a machine, and the game hung there); JACK looks for, and
-//    may start, a server of its own and prints on stderr; PortAudio opens and
-//    then refuses to start; OSS devices are gone from current kernels.
+//  - NAS retries its network server for 5 s at open, and libout123's own list
+//    reaches it, then OpenAL, on such a machine: the game froze at the first
+//    change of track. JACK looks for, and may start, a server of its own and
+//    prints on stderr; PortAudio opens and then refuses to start; OSS devices are
+//    gone from current kernels.
 // Whatever a module does, a call waits for it at most kStopWait (see stop()).
 
 namespace vov {
