@@ -19,21 +19,21 @@ namespace {
 
 // Every digit, a blank and Enter in turn, so that any menu gets a key it takes.
 class CyclingKeys : public vov::Keyboard {
-public:
+  public:
     int read_key() override { return kKeys[next_++ % (sizeof kKeys - 1)]; }
 
-private:
+  private:
     static constexpr char kKeys[] = "1234567890 \n";
     std::size_t next_ = 0;
 };
 
 class Silence : public vov::Music {
-public:
+  public:
     void play(const std::string&) override {}
 };
 
 class StillClock : public vov::Clock {
-public:
+  public:
     std::int64_t now() override { return 1000; }
 };
 

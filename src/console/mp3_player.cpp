@@ -49,7 +49,9 @@ struct OutputCloser {
 using Decoder = std::unique_ptr<mpg123_handle, DecoderCloser>;
 using Output = std::unique_ptr<out123_handle, OutputCloser>;
 
-const char* or_null(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
+const char* or_null(const std::string& text) {
+    return text.empty() ? nullptr : text.c_str();
+}
 
 }  // namespace
 
@@ -170,7 +172,9 @@ Mp3Player::Mp3Player(std::string modules, std::string device)
 #endif
 }
 
-Mp3Player::~Mp3Player() { stop(); }
+Mp3Player::~Mp3Player() {
+    stop();
+}
 
 void Mp3Player::stop() {
     const auto deadline = std::chrono::steady_clock::now() + kStopWait;
@@ -180,8 +184,8 @@ void Mp3Player::stop() {
     }
     // A track asked before has had its wait already: it is not waited for again.
     for (const auto& track : asked_now) {
-        const auto left = std::chrono::duration_cast<Milliseconds>(
-            deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<Milliseconds>(deadline - std::chrono::steady_clock::now());
         track->wait_end(std::max(left, Milliseconds(0)));
     }
     std::erase_if(tracks_, [](const auto& track) { return track->has_ended(); });

@@ -19,7 +19,7 @@
 namespace vov {
 
 class Mp3Player : public Music {
-public:
+  public:
     // The output modules tried in turn when none is given (see mp3_player.cpp).
     static constexpr const char* kOutputModules = "pulse,alsa";
     // The longest a call waits for the track before to stop.
@@ -42,7 +42,7 @@ public:
 
     struct Track;  // what a track's thread shares with the player
 
-private:
+  private:
     std::string modules_;
     std::string device_;
     std::vector<std::shared_ptr<Track>> tracks_;  // the threads that have not ended

@@ -29,7 +29,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void put16(std::ofstream& out, std::uint16_t v) { out.put(static_cast<char>(v & 0xFF)).put(static_cast<char>(v >> 8)); }
+void put16(std::ofstream& out, std::uint16_t v) {
+    out.put(static_cast<char>(v & 0xFF)).put(static_cast<char>(v >> 8));
+}
 void put32(std::ofstream& out, std::uint32_t v) {
     put16(out, static_cast<std::uint16_t>(v & 0xFFFF));
     put16(out, static_cast<std::uint16_t>(v >> 16));
@@ -59,7 +61,7 @@ void write_tone(const fs::path& path) {
 }
 
 class Mp3PlayerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/vovuzavo-music-XXXXXX";
         dir_ = mkdtemp(pattern);
@@ -90,7 +92,8 @@ std::uintmax_t size_when_written(const fs::path& path, std::uintmax_t at_least) 
 TEST_F(Mp3PlayerTest, PlaysATrackUntilTheStopTrack) {
     Mp3Player player("wav", (dir_ / "out.wav").string());
     player.play("tone.mp3");  // returns at once: decoding runs on its own thread
-    EXPECT_GT(size_when_written(dir_ / "out.wav", 20000), 0u) << "the decoded tone never reached the output";
+    EXPECT_GT(size_when_written(dir_ / "out.wav", 20000), 0u)
+        << "the decoded tone never reached the output";
     player.play(kStopMusic);
 }
 
@@ -192,9 +195,9 @@ TEST_F(Mp3PlayerTest, EveryCallReturnsAtOnceWhateverTheOutputDoes) {
         std::string device;
         std::optional<bool> stuck;  // OpenAL hangs only now and then
     };
-    for (const auto& [module, device, stuck] : {Output{"wav", (dir_ / "out.wav").string(), false},
-                                                Output{"openal", "", std::nullopt},
-                                                Output{"nas", "", true}}) {
+    for (const auto& [module, device, stuck] :
+         {Output{"wav", (dir_ / "out.wav").string(), false}, Output{"openal", "", std::nullopt},
+          Output{"nas", "", true}}) {
         SCOPED_TRACE(module);
         const CallsRun run = run_calls_in_child(module, device);
         EXPECT_GE(run.slowest_ms, 0) << "a call never returned";
