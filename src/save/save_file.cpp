@@ -113,11 +113,13 @@ bool may_replace(const std::string& path) {
     return regular;
 }
 
-// The permissions a newly created file gets: 0666 less the umask.
+// The permissions of a new file, 0666 less the umask, but always readable and
+// writable by the player: a save that cannot be read back is no save (the browser
+// build's umask is 0777).
 mode_t new_file_mode() {
     const mode_t mask = ::umask(0);  // reading the umask means setting it: put it back
     ::umask(mask);
-    return 0666 & ~mask;
+    return (0666 & ~mask) | S_IRUSR | S_IWUSR;
 }
 
 // A new file beside the save, under a name of its own that no other game or file
