@@ -5,6 +5,7 @@
 #endif
 #include <curses.h>
 #include <langinfo.h>
+#include <term.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -13,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <string>
 
 #include "console/cp850.hpp"
 
@@ -36,6 +38,7 @@ void install_signal_handlers() {
     sigemptyset(&action.sa_mask);
     action.sa_flags = 0;  // no SA_RESTART: a waiting key read is interrupted
     sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGQUIT, &action, nullptr);  // Ctrl-\ quits like Ctrl-C
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGHUP, &action, nullptr);
 }
@@ -43,6 +46,40 @@ void install_signal_handlers() {
 bool locale_is_utf8() {
     const char* codeset = nl_langinfo(CODESET);
     return codeset != nullptr && (std::strcmp(codeset, "UTF-8") == 0 || std::strcmp(codeset, "utf8") == 0);
+}
+
+// True when terminfo describes `type` and it can place the cursor anywhere.
+bool can_address_cursor(const char* type, int fd) {
+    int status = 0;
+    if (setupterm(type, fd, &status) != OK) return false;
+    const char* move = tigetstr("cup");
+    const bool addressable = move != nullptr && move != reinterpret_cast<char*>(-1);
+    del_curterm(cur_term);
+    cur_term = nullptr;
+    return addressable;
+}
+
+bool is_known_terminal(const char* type, int fd) {
+    int status = 0;
+    if (setupterm(type, fd, &status) != OK) return false;
+    del_curterm(cur_term);
+    cur_term = nullptr;
+    return true;
+}
+
+// The terminal type to draw with. A TERM that terminfo does not know (an emulator
+// whose own entry is not installed here) is drawn as "xterm", which nearly every
+// terminal emulator understands. A known TERM without cursor addressing (dumb, an
+// editor's shell buffer) is a terminal that cannot show the game: it is refused.
+std::string terminal_type(int fd) {
+    const char* term = std::getenv("TERM");
+    if (term == nullptr || *term == '\0' || !is_known_terminal(term, fd)) return "xterm";
+    if (!can_address_cursor(term, fd)) {
+        throw TerminalUnusable(std::string("vovuzavo : le terminal TERM=") + term +
+                               " ne sait pas placer le curseur, le jeu ne peut pas s'y afficher."
+                               " Lancez-le dans un terminal complet (comme xterm).");
+    }
+    return term;
 }
 
 // The console's colour numbers in curses' order (blue and red swapped, and so on).
@@ -58,10 +95,14 @@ CursesTerminal::CursesTerminal(std::FILE* out, std::FILE* in) {
     if (!locale_is_utf8()) std::setlocale(LC_CTYPE, "C.UTF-8");
     utf8_ = locale_is_utf8();
 
-    const char* term = std::getenv("TERM");
-    g_terminal = newterm(term != nullptr && *term != '\0' ? term : "xterm", out, in);
-    if (g_terminal == nullptr) g_terminal = newterm("dumb", out, in);
-    if (g_terminal == nullptr) throw std::runtime_error("cannot use this terminal");
+    const std::string type = terminal_type(fileno(out));
+    // The size comes from the terminal itself before LINES and COLUMNS.
+    use_tioctl(TRUE);
+    g_terminal = newterm(type.c_str(), out, in);
+    if (g_terminal == nullptr) {
+        throw TerminalUnusable("vovuzavo : impossible d'utiliser ce terminal (TERM=" + type +
+                               ", LINES, COLUMNS).");
+    }
     set_term(g_terminal);
     active_ = true;
     std::atexit(restore_terminal_at_exit);
@@ -95,7 +136,8 @@ CursesTerminal::CursesTerminal(std::FILE* out, std::FILE* in) {
     }
     clear();
 
-    screen_ = std::make_unique<Screen>(std::min(COLS, 80), std::max(LINES, 1));
+    screen_ = std::make_unique<Screen>(std::clamp(COLS, 1, kMostColumns),
+                                       std::clamp(LINES, 1, kMostRows));
     drawn_.assign(static_cast<std::size_t>(screen_->cols() * screen_->rows()), Cell{});
 }
 

@@ -9,7 +9,7 @@ namespace vov {
 
 namespace {
 
-std::string format(const char* fmt, std::va_list args) {
+__attribute__((format(printf, 1, 0))) std::string format(const char* fmt, std::va_list args) {
     std::va_list copy;
     va_copy(copy, args);
     const int needed = std::vsnprintf(nullptr, 0, fmt, copy);
@@ -83,7 +83,7 @@ void Screen::write(const std::string& bytes, Mode mode) {
                 while ((x_ - 1) % 8 != 0);
                 break;
             case '\b':
-                if (x_ > 1) --x_;
+                back_one_cell();
                 break;
             case '\a':
                 break;
@@ -92,6 +92,17 @@ void Screen::write(const std::string& bytes, Mode mode) {
         }
     }
     ++version_;
+}
+
+// Backspace: one cell to the left, from the first column to the end of the row
+// above, so that an erased line that had wrapped is erased across the wrap.
+void Screen::back_one_cell() {
+    if (x_ > 1) {
+        --x_;
+    } else if (y_ > 1) {
+        x_ = cols_;
+        --y_;
+    }
 }
 
 void Screen::put(std::uint8_t ch, std::uint8_t attr) {

@@ -5,7 +5,8 @@
 //    line at column 1;
 //  - cprintf text takes the current colour, "\n" moves one row down and keeps the
 //    column, "\r" goes back to column 1;
-//  - text wraps at the right edge and the area scrolls up at the bottom;
+//  - text wraps at the right edge and the area scrolls up at the bottom; "\b"
+//    goes back one cell, from the first column to the end of the row above;
 //  - gotoxy outside the area is ignored; clrscr fills with the current colour.
 // Columns and rows are numbered from 1. There is no I/O here: a front end draws
 // the cells (see curses_terminal.hpp) and tests read them.
@@ -61,6 +62,7 @@ private:
     enum class Mode { Plain, Coloured };
     void write(const std::string& bytes, Mode mode);
     void put(std::uint8_t ch, std::uint8_t attr);
+    void back_one_cell();
     void line_feed();
     void scroll_up();
     std::size_t index(int x, int y) const {

@@ -1,19 +1,19 @@
 #include "save/save_file.hpp"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "console/cp850.hpp"
+#include "console/regular_file.hpp"
 #include "hero/tables.hpp"
 
 namespace vov {
@@ -25,6 +25,11 @@ constexpr std::size_t kLongestSaveName = 10;
 constexpr std::size_t kLongestSavedName = 11;  // the name field holds 11 characters and a zero
 constexpr std::size_t kSavedNumbers = 62;
 constexpr std::size_t kLargestSaveFile = 4096;  // a real save is under 1 KB
+// No number of a save written by the game goes beyond 100,000 either way: larger
+// ones come from an edited file, and the game's sums could overflow with them.
+constexpr int kLargestSavedNumber = 1'000'000;
+// The fight's health (line 53) is never saved below 1: the game ends first.
+constexpr std::size_t kSavedFightHealth = 51;
 
 // The saved numbers in file order: the hero's from race to chapter, from hp to
 // weapon_damage, the fourteen item flags and the two story flags; then the fight's
@@ -96,23 +101,59 @@ void sync_working_directory() {
     ::close(dir);
 }
 
+// The old save may be replaced only where the game could open it for writing, as
+// a save was first written in place: a save the player made read-only, or
+// anything but a regular file under its name, is refused.
+bool may_replace(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT;  // no save of that name yet
+    struct stat info {};
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    ::close(fd);
+    return regular;
+}
+
+// The permissions of a new file, 0666 less the umask, but always readable and
+// writable by the player: a save that cannot be read back is no save (the browser
+// build's umask is 0777).
+mode_t new_file_mode() {
+    const mode_t mask = ::umask(0);  // reading the umask means setting it: put it back
+    ::umask(mask);
+    return (0666 & ~mask) | S_IRUSR | S_IWUSR;
+}
+
+// A new file beside the save, under a name of its own that no other game or file
+// holds (O_EXCL): whatever was planted there is never opened.
+int create_temporary(const std::string& path, std::string& temporary) {
+    temporary = path + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (::fchmod(fd, new_file_mode()) != 0) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return -1;
+    }
+    return fd;
+}
+
 // Writes the save beside the old one and renames it over it only once it is
 // whole on disk, so a failed write never destroys an earlier save.
 bool write_save_file(const std::string& path, const std::string& text) {
-    const std::string temporary = path + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (!may_replace(path)) return false;
+    std::string temporary;
+    const int fd = create_temporary(path, temporary);
     if (fd < 0) return false;
     const bool written = write_all(fd, text) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
+        ::unlink(temporary.c_str());
         return false;
     }
     sync_working_directory();
     return true;
 }
 
-// A whole number with an optional sign that fits 32 bits.
+// A whole number with an optional sign, within what a game can save.
 std::optional<int> parse_number(const std::string& line) {
     const char* first = line.data();
     const char* last = first + line.size();
@@ -125,6 +166,7 @@ std::optional<int> parse_number(const std::string& line) {
     int value = 0;
     const auto [end, error] = std::from_chars(first, last, value);
     if (error != std::errc{} || end != last) return std::nullopt;
+    if (value < -kLargestSavedNumber || value > kLargestSavedNumber) return std::nullopt;
     return value;
 }
 
@@ -153,45 +195,20 @@ std::vector<std::string> split_lines(const std::string& text) {
     return lines;
 }
 
-struct SaveData {
-    std::string name;
-    std::vector<int> numbers;
-};
-
-// The whole file is checked before anything is taken from it.
-std::optional<SaveData> parse_save(const std::string& text) {
-    if (text.size() > kLargestSaveFile) return std::nullopt;
-    const std::vector<std::string> lines = split_lines(text);
-    if (lines.size() != kSavedNumbers + 1 || !is_valid_saved_name(lines[0])) return std::nullopt;
-    SaveData data{lines[0], {}};
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        const std::optional<int> number = parse_number(lines[i]);
-        if (!number) return std::nullopt;
-        data.numbers.push_back(*number);
-    }
-    return data;
-}
-
+// The file's bytes, or nothing when it cannot be opened or is not a regular file.
 std::optional<std::string> read_file(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
+    const int fd = open_regular_file(path);
+    if (fd < 0) return std::nullopt;
     std::string text;
     char buffer[512];
-    while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
-        text.append(buffer, static_cast<std::size_t>(file.gcount()));
-        if (text.size() > kLargestSaveFile) break;
+    while (text.size() <= kLargestSaveFile) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        text.append(buffer, static_cast<std::size_t>(got));
     }
+    ::close(fd);
     return text;
-}
-
-void apply_save(Game& game, const SaveData& data) {
-    Hero& hero = game.hero;
-    std::memset(hero.name, 0, sizeof hero.name);
-    data.name.copy(hero.name, kLongestSavedName);
-    const std::vector<int*> numbers = saved_numbers(game);
-    for (std::size_t i = 0; i < numbers.size(); ++i) *numbers[i] = data.numbers[i];
-    game.current_chapter = hero.chapter;
-    rebuild_texts(hero);
 }
 
 void refuse_load(Game& game) {
@@ -215,6 +232,31 @@ const char* item_text(int slot, bool owned) {
 
 }  // namespace
 
+// The whole file is checked before anything is taken from it.
+std::optional<SaveData> parse_save(const std::string& text) {
+    if (text.size() > kLargestSaveFile) return std::nullopt;
+    const std::vector<std::string> lines = split_lines(text);
+    if (lines.size() != kSavedNumbers + 1 || !is_valid_saved_name(lines[0])) return std::nullopt;
+    SaveData data{lines[0], {}};
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::optional<int> number = parse_number(lines[i]);
+        if (!number) return std::nullopt;
+        data.numbers.push_back(*number);
+    }
+    if (data.numbers[kSavedFightHealth] < 1) return std::nullopt;
+    return data;
+}
+
+void apply_save(Game& game, const SaveData& data) {
+    Hero& hero = game.hero;
+    std::memset(hero.name, 0, sizeof hero.name);
+    data.name.copy(hero.name, kLongestSavedName);
+    const std::vector<int*> numbers = saved_numbers(game);
+    for (std::size_t i = 0; i < numbers.size(); ++i) *numbers[i] = data.numbers[i];
+    game.current_chapter = hero.chapter;
+    rebuild_texts(hero);
+}
+
 void offer_save(Game& game) {
     game.clrscr();
     game.printf("Voulez vous sauvegarder votre personnage ?\n\n\n");
@@ -233,6 +275,7 @@ void offer_save(Game& game) {
     game.clrscr();
     if (!write_save_file(save_path(game), save_contents(game))) {
         game.printf("Impossible d'ENREGISTRER le fichier");
+        game.getch();  // the next screen would clear the message before it is seen
     }
 }
 

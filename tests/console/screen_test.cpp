@@ -64,6 +64,21 @@ TEST(Screen, TextWrapsAtTheRightEdgeAndScrollsAtTheBottom) {
     EXPECT_EQ(s.row_text(2), "x");
 }
 
+// The echo of a typed line erases with "\b \b", across a wrap as well.
+TEST(Screen, BackspaceErasesAcrossTheWrap) {
+    Screen s(10, 3);
+    s.printf("0123456789AB");
+    for (int i = 0; i < 3; ++i) s.printf("\b \b");
+    EXPECT_EQ(s.row_text(1), "012345678");
+    EXPECT_EQ(s.row_text(2), "");
+    EXPECT_EQ(s.cursor_x(), 10);
+    EXPECT_EQ(s.cursor_y(), 1);
+    s.gotoxy(1, 1);
+    s.printf("\b");  // nowhere to go back to
+    EXPECT_EQ(s.cursor_x(), 1);
+    EXPECT_EQ(s.cursor_y(), 1);
+}
+
 TEST(Screen, TextcolorKeepsTheBackgroundAndClrscrUsesTheCurrentColour) {
     Screen s(80, 44, 0x17);  // light grey on blue at start
     s.textcolor(12);

@@ -8,17 +8,30 @@ STATUS="$WORK/status"
 GAMES=0
 SOCK="vovuzavo-e2e-$$-0"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
-# Under the sanitizers, errors end the game with another status than 1; the leak
-# check at exit is left to the unit tests (its stop-the-world can hang when the
-# terminal has hung up).
+# The game sends its stderr to /dev/null; a sanitizer build sends it to a file of
+# this folder instead, one per process, and the test fails when one of them holds
+# a sanitizer report. (The log_path option does not serve: with g++, UBSan ignores
+# it beside ASan.) The leak check at exit is left to the unit tests (its
+# stop-the-world can hang when the terminal has hung up).
+REPORTS="$WORK/game-stderr"
+mkdir -m 1777 "$REPORTS"
+chmod 711 "$WORK"  # games run as another user reach their own folders below
 export ASAN_OPTIONS="detect_leaks=0:${ASAN_OPTIONS:-}"
+export UBSAN_OPTIONS="print_stacktrace=1:${UBSAN_OPTIONS:-}"
 
 cleanup() {
-  local n
+  local status=$? n report
   for ((n = 0; n <= GAMES; n++)); do
     tmux -L "vovuzavo-e2e-$$-$n" kill-server 2>/dev/null || true
   done
+  for report in "$REPORTS"/*; do
+    grep -qE "runtime error:|ERROR: [A-Za-z]+Sanitizer" "$report" 2>/dev/null || continue
+    echo "FAIL: sanitizer report in the game's $(basename "$report"):" >&2
+    cat "$report" >&2
+    status=1
+  done
   rm -rf "$WORK"
+  exit "$status"
 }
 trap cleanup EXIT
 
@@ -29,17 +42,55 @@ fail() {
   exit 1
 }
 
-# start_game [shell redirections]: runs the game in the working directory $WORK and
-# records its exit status.
+# start_game [shell redirections]: runs the game in the working directory
+# ${GAME_DIR:-$WORK}, records its pid and exit status, and then the terminal's
+# settings. GAME_SETUP is a shell command run first in the pane (like "ulimit -f
+# 0"), GAME_ENV variable assignments for the game, GAME_WRAP a command that runs
+# it (like setpriv).
 start_game() {
   local redirect="${1:-}"
-  rm -f "$STATUS"
+  rm -f "$STATUS" "$WORK/pid" "$WORK/tty"
   tmux -L "$SOCK" kill-server 2>/dev/null || true
   # Each game gets a server of its own: the old one may still be shutting down.
   GAMES=$((GAMES + 1))
   SOCK="vovuzavo-e2e-$$-$GAMES"
   tmux -L "$SOCK" -f /dev/null new-session -d -s game -x 80 -y 44 \
-    "cd '$WORK' && ESCDELAY=25 ASAN_OPTIONS='$ASAN_OPTIONS' '$BIN' $redirect; echo \$? > '$STATUS'; sleep 600"
+    "cd '${GAME_DIR:-$WORK}' && ESCDELAY=25 ASAN_OPTIONS='$ASAN_OPTIONS' UBSAN_OPTIONS='$UBSAN_OPTIONS' \
+     VOVUZAVO_STDERR_DIR='$REPORTS' \
+     ${GAME_ENV:-} sh -c 'echo \$\$ > \"$WORK/pid\" && ${GAME_SETUP:-true} && exec \"\$@\"' \
+     game ${GAME_WRAP:-} '$BIN' $redirect; echo \$? > '$STATUS'; stty -a > '$WORK/tty'; sleep 600"
+}
+
+# game_pid: the pid of the game started last (the pane's shell is not the game).
+game_pid() {
+  local i
+  for ((i = 0; i < 200; i++)); do
+    [ -s "$WORK/pid" ] && { cat "$WORK/pid"; return 0; }
+    sleep 0.05
+  done
+  fail "the game did not start"
+}
+
+# expect_gone PID [SECONDS]: waits until the process has ended.
+expect_gone() {
+  local pid="$1" limit="${2:-5}" i
+  for ((i = 0; i < limit * 20; i++)); do
+    kill -0 "$pid" 2>/dev/null || return 0
+    sleep 0.05
+  done
+  fail "the game (pid $pid) is still running"
+}
+
+# expect_terminal_restored: after the game ended, the pane left the alternate
+# screen and the terminal echoes typed keys and reads whole lines again.
+expect_terminal_restored() {
+  local i
+  for ((i = 0; i < 100; i++)); do [ -s "$WORK/tty" ] && break; sleep 0.05; done
+  [ "$(tmux -L "$SOCK" display -p -t game '#{alternate_on}')" = 0 ] ||
+    fail "the terminal was left in the alternate screen"
+  grep -qw -- "-echo" "$WORK/tty" && fail "the terminal was left without echo"
+  grep -qw -- "-icanon" "$WORK/tty" && fail "the terminal was left in raw mode"
+  return 0
 }
 
 screen_text() { tmux -L "$SOCK" capture-pane -p -t game; }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -150,6 +151,7 @@ TEST_F(SaveFile, DecliningWritesNothingAndSavingAgainKeepsOnlyTheLast) {
     write("été_save.txt", "old");  // the file name is written in UTF-8
     TestGame t;
     std::strcpy(t.game.hero.name, "Bob");
+    t.game.fight.hero_hp = 1;  // as creation leaves it
     t.keys.type("x2");
     offer_save(t.game);
     EXPECT_EQ(read("été_save.txt"), "old");
@@ -170,6 +172,7 @@ TEST_F(SaveFile, HostileSaveNamesAreRefusedAndAskedAgain) {
     fs::create_directory("sub");
     TestGame t;
     std::strcpy(t.game.hero.name, "Bob");
+    t.game.fight.hero_hp = 1;  // as creation leaves it
     std::string question, screen;
     t.keys.on_wait = [&] {
         if (question.empty()) question = t.text();
@@ -217,6 +220,10 @@ TEST_F(SaveFile, DamagedFilesAreRefusedWithoutTouchingTheHero) {
         {"name with a blank", with(0, "Ae lis")},
         {"beyond 32 bits", with(30, "2147483648")},
         {"below 32 bits", with(30, "-2147483649")},
+        {"gold beyond a million", with(29, "1000001")},
+        {"a reserved number below minus a million", with(7, "-1000001")},
+        {"no fight health", with(52, "0")},
+        {"fight health below 0", with(52, "-4")},
         {"not a number", with(20, "abc")},
         {"trailing text", with(20, "12x")},
         {"blank line", with(20, "")},
@@ -246,10 +253,12 @@ TEST_F(SaveFile, DamagedFilesAreRefusedWithoutTouchingTheHero) {
     }
 }
 
-TEST_F(SaveFile, NumbersAtThe32BitLimitsAndAPlusSignAreTaken) {
+// A million either way is far beyond any real save, and still taken.
+TEST_F(SaveFile, NumbersUpToAMillionAndAPlusSignAreTaken) {
     Names lines = kElfSave;
-    lines[6] = "-2147483648";
-    lines[7] = "+2147483647";
+    lines[6] = "-1000000";
+    lines[7] = "+1000000";
+    lines[52] = "1";  // the fight's health
     lines[0] = "Abcdefghijk";  // eleven characters fit the name field
     std::string text = join(lines);
     text.pop_back();  // a last line without its line end
@@ -257,8 +266,9 @@ TEST_F(SaveFile, NumbersAtThe32BitLimitsAndAPlusSignAreTaken) {
     TestGame t;
     load(t, "edge");
     EXPECT_NE(t.game.choice, '0');
-    EXPECT_EQ(t.game.hero.reserved[0], INT_MIN);
-    EXPECT_EQ(t.game.hero.reserved[1], INT_MAX);
+    EXPECT_EQ(t.game.hero.reserved[0], -1000000);
+    EXPECT_EQ(t.game.hero.reserved[1], 1000000);
+    EXPECT_EQ(t.game.fight.hero_hp, 1);
     EXPECT_STREQ(t.game.hero.name, "Abcdefghijk");
 }
 
@@ -282,28 +292,76 @@ TEST_F(SaveFile, LoadScreenDeclinedOrMissingFileLoadsNothing) {
 }
 
 // The file system refuses a write half-way, or the rename: the earlier save (or
-// what stands in its place) must survive whole, with no temporary file left.
-TEST_F(SaveFile, FailedSaveLeavesTheOldFileIntact) {
+// what stands in its place) must survive whole, with no temporary file left, and
+// the message stays until a key is pressed.
+TEST_F(SaveFile, FailedSaveLeavesTheOldFileIntactAndSaysSo) {
     write("keep_save.txt", join(kElfSave));
     TestGame t;
+    std::string seen;
+    t.keys.on_wait = [&] { seen = t.text(); };
     rlimit old_limit{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
     rlimit small = old_limit;
     small.rlim_cur = 40;
     const auto old_handler = signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    save(t, "keep");
+    t.keys.type("1keep\nk");
+    offer_save(t.game);
     setrlimit(RLIMIT_FSIZE, &old_limit);
     signal(SIGXFSZ, old_handler);
-    EXPECT_EQ(t.row(1), "Impossible d'ENREGISTRER le fichier");
+    EXPECT_EQ(seen, "Impossible d'ENREGISTRER le fichier\n");
+    EXPECT_EQ(t.keys.left(), 0u);
     EXPECT_EQ(read("keep_save.txt"), join(kElfSave));
-    EXPECT_EQ(t.keys.left(), 0u);  // no key wait
 
+    // A folder, or a FIFO that no one reads, under the save's name.
     fs::create_directories("busy_save.txt/inside");
-    save(t, "busy");
-    EXPECT_EQ(t.row(1), "Impossible d'ENREGISTRER le fichier");
+    ASSERT_EQ(mkfifo("pipe_save.txt", 0600), 0);
+    for (const char* name : {"busy", "pipe"}) {
+        seen.clear();
+        t.keys.type("1" + std::string(name) + "\nk");
+        offer_save(t.game);
+        EXPECT_EQ(seen, "Impossible d'ENREGISTRER le fichier\n") << name;
+    }
     EXPECT_TRUE(fs::is_directory("busy_save.txt/inside"));
-    EXPECT_EQ(files(), (Names{"busy_save.txt", "keep_save.txt"}));
+    EXPECT_EQ(files(), (Names{"busy_save.txt", "keep_save.txt", "pipe_save.txt"}));
+}
+
+// Whatever lies under the names a save might use for its temporary file (a hard
+// link to a file elsewhere, a FIFO, a link) is left alone; the save gets the
+// permissions of a new file.
+TEST_F(SaveFile, ASaveNeverWritesThroughAPlantedTemporaryFile) {
+    fs::create_directory("elsewhere");
+    write("elsewhere/victim", "precious");
+    fs::create_hard_link("elsewhere/victim", "a_save.txt.tmp");
+    ASSERT_EQ(mkfifo("b_save.txt.tmp", 0600), 0);
+    fs::create_symlink("elsewhere/victim", "c_save.txt.tmp");
+    const mode_t old_mask = umask(027);
+    TestGame t;
+    std::strcpy(t.game.hero.name, "Bob");
+    for (const char* name : {"a", "b", "c"}) save(t, name);
+    umask(old_mask);
+    EXPECT_EQ(read("elsewhere/victim"), "precious");
+    EXPECT_EQ(files(), (Names{"a_save.txt", "a_save.txt.tmp", "b_save.txt", "b_save.txt.tmp",
+                              "c_save.txt", "c_save.txt.tmp", "elsewhere"}));
+    EXPECT_EQ(fs::status("a_save.txt").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(t.text(), "");
+}
+
+// A FIFO or a folder under a save's name is refused like a missing file, without
+// waiting for a writer.
+TEST_F(SaveFile, OnlyRegularFilesAreLoaded) {
+    ASSERT_EQ(mkfifo("pipe_save.txt", 0600), 0);
+    fs::create_directory("dir_save.txt");
+    for (const char* name : {"pipe", "dir"}) {
+        TestGame t;
+        std::string screen;
+        t.keys.on_wait = [&] { screen = t.row(4); };
+        t.keys.type("9" + std::string(name) + "\nk");
+        load_game(t.game);
+        EXPECT_EQ(screen, "Impossible de charger le fichier (peut-être n'existe t'il pas).") << name;
+        EXPECT_EQ(t.game.choice, '0');
+    }
 }
 
 TEST(RebuildTexts, UnknownCodesGetTheLastTextOfEachTable) {
