@@ -13,7 +13,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "hero/creation.hpp"
 #include "hero/sheet.hpp"
 #include "test_game.hpp"
 
@@ -116,54 +115,6 @@ TEST_F(SaveFile, OriginalCrlfFileLoadsAndSavesBackTheSame) {
     EXPECT_EQ(t.game.save_name, "a_save.txt");
     EXPECT_EQ(files(), (Names{"a_save.txt", "aelis_save.txt"}));
     EXPECT_EQ(t.text(), "");  // no confirmation
-}
-
-TEST_F(SaveFile, NewHeroSavedAfterCreationLoadsBackTheSame) {
-    TestGame t;
-    t.keys.type(cp850("Zoé") + " Martin\n4264180\n5753");
-    create_hero(t.game);
-    ask_personality(t.game);
-    t.game.choice = kJustCreated;
-    t.keys.type("  ");
-    show_character_sheet(t.game);
-    show_equipment(t.game);
-    const std::string equipment = t.text();
-    save(t, "zoe");
-    const std::string text = read("zoe_save.txt");
-    EXPECT_EQ(text.substr(0, 4), cp850("Zoé") + "\n");  // the name stays in code page 850
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 63);
-
-    // The texts rebuilt from the codes give the same sheet and equipment.
-    TestGame again;
-    load(again, "zoe");
-    EXPECT_EQ(again.game.current_chapter, 1);
-    again.keys.type(" ");
-    show_equipment(again.game);
-    EXPECT_EQ(again.text(), equipment);
-    EXPECT_STREQ(again.game.hero.weapon1_name, t.game.hero.weapon1_name);
-    EXPECT_STREQ(again.game.hero.race_name, t.game.hero.race_name);
-    save(again, "copy");
-    EXPECT_EQ(read("copy_save.txt"), text);
-}
-
-// Empty and accented save names are taken too.
-TEST_F(SaveFile, DecliningWritesNothingAndSavingAgainKeepsOnlyTheLast) {
-    write("été_save.txt", "old");  // the file name is written in UTF-8
-    TestGame t;
-    std::strcpy(t.game.hero.name, "Bob");
-    t.game.fight.hero_hp = 1;  // as creation leaves it
-    t.keys.type("x2");
-    offer_save(t.game);
-    EXPECT_EQ(read("été_save.txt"), "old");
-    save(t, cp850("été"));
-    t.game.hero.gold = 77;
-    save(t, cp850("été"));
-    save(t, "");
-    EXPECT_EQ(t.game.save_name, "_save.txt");
-    TestGame loaded;
-    load(loaded, cp850("été"));
-    EXPECT_EQ(loaded.game.hero.gold, 77);
-    EXPECT_EQ(files(), (Names{"_save.txt", "été_save.txt"}));
 }
 
 // Names that would leave the directory or overflow the field are refused with a
@@ -272,25 +223,6 @@ TEST_F(SaveFile, NumbersUpToAMillionAndAPlusSignAreTaken) {
     EXPECT_STREQ(t.game.hero.name, "Abcdefghijk");
 }
 
-TEST_F(SaveFile, LoadScreenDeclinedOrMissingFileLoadsNothing) {
-    TestGame t;
-    t.keys.type("50");
-    load_game(t.game);
-    EXPECT_EQ(t.game.choice, '0');
-    EXPECT_EQ(t.text(),
-              "Voulez vous charger l'une de vos sauvegardes ?\n\n\n9) oui.\n\n0) si vous n'en "
-              "avez pas ou si vous ne voulez pas charger une sauvegarde.\n\nVotre choix :\n");
-    std::string screen;
-    t.keys.on_wait = [&] { screen = t.text(); };
-    t.keys.type("9nobody\nk");
-    load_game(t.game);
-    EXPECT_EQ(t.game.choice, '0');
-    EXPECT_EQ(t.keys.left(), 0u);
-    EXPECT_EQ(screen,
-              "Veuillez saisir le nom de la sauvegarde que vous voulez recharger :\n\nnobody\n"
-              "Impossible de charger le fichier (peut-être n'existe t'il pas).\n");
-}
-
 // The file system refuses a write half-way, or the rename: the earlier save (or
 // what stands in its place) must survive whole, with no temporary file left, and
 // the message stays until a key is pressed.
@@ -362,21 +294,6 @@ TEST_F(SaveFile, OnlyRegularFilesAreLoaded) {
         EXPECT_EQ(screen, "Impossible de charger le fichier (peut-être n'existe t'il pas).") << name;
         EXPECT_EQ(t.game.choice, '0');
     }
-}
-
-TEST(RebuildTexts, UnknownCodesGetTheLastTextOfEachTable) {
-    Hero h;
-    h.race = 9, h.skin = 0, h.hair = -1, h.eyes = 7, h.hero_class = 0;
-    h.weapon1_kind = 9, h.weapon2_kind = 3;
-    for (int slot = 0; slot < kSlotCount; ++slot) h.item_owned[slot] = 1;
-    rebuild_texts(h);
-    EXPECT_STREQ(h.race_name, "farfadelfe");
-    EXPECT_STREQ(h.hair_name, "pas de cheveux");
-    EXPECT_STREQ(h.eyes_name, "noirs");
-    EXPECT_STREQ(h.weapon1_name, "baton");
-    EXPECT_STREQ(h.weapon2_name, "rien");
-    EXPECT_STREQ(h.item_name[kSlotObjects], "croc d'araignee psychique");
-    EXPECT_STREQ(h.item_name[kSlotTorso], "rien");  // nothing fills it in the adventure
 }
 
 }  // namespace
