@@ -391,9 +391,10 @@ private:
         return *count;
     }
 
+    // A bar line must close whole bars: one, or several under a long note or rest.
     void check_bar(const Token& token, Cursor& cursor) const {
         const std::int64_t length = cursor.position - cursor.last_bar;
-        if (bar_ && length != 0 && length != *bar_) {
+        if (bar_ && length % *bar_ != 0) {
             fail(token, "this bar of voice \"" + cursor.voice.name + "\" lasts " +
                             as_fraction(length) + ", the meter wants " + meter_);
         }
