@@ -31,7 +31,8 @@ TEST_P(EveryScore, RendersToItsLengthWithoutClipping) {
     const std::optional<double> stated = read_score(score).length;
     ASSERT_TRUE(stated) << "the score states no length";
     EXPECT_NEAR(wav.seconds(), *stated, *stated * 0.1);
-    EXPECT_LT(wav.peak(), 32767) << "clipped";
+    // Below full scale, with a tenth to spare: decoding the MP3 overshoots a little.
+    EXPECT_LT(wav.peak(), 0.9 * 32767) << "too close to clipping";
     EXPECT_GT(wav.peak(), 32767 / 3) << "too quiet beside the other tracks";
 }
 

@@ -54,8 +54,9 @@ inline WavFile read_wav(const fs::path& path) {
     wav.bits = u16(34);
     wav.data = bytes.substr(36, 4);
     wav.data_size = u32(40);
-    for (std::size_t i = 44; i + 1 < bytes.size(); i += 2) {
-        wav.samples.push_back(static_cast<std::int16_t>(u16(i)));
+    wav.samples.resize((bytes.size() - 44) / 2);
+    for (std::size_t i = 0; i < wav.samples.size(); ++i) {
+        wav.samples[i] = static_cast<std::int16_t>(u16(44 + 2 * i));
     }
     return wav;
 }
