@@ -62,6 +62,10 @@ TEST(ScoreLanguage, LengthsAddUpAndTicksBecomeSamples) {
     EXPECT_EQ(laid_out(score.voices[0]),
               (std::vector<Laid>{{0, 4800, 60, 1.0}, {4800, 3360, 62, 1.0}, {8160, 7680, 64, 1.0}}));
     EXPECT_EQ(score.voices[0].end, 8160 + 7680 + 720);
+    // A bar line closes whole bars: one, or several under a long note.
+    EXPECT_EQ(parse_score("tempo 60\nmeter 3/4\nvoice v saw\nv C4/2. | D4/2.+2. | r/4 E4/2 |\n", "t")
+                  .voices[0].end,
+              4 * 5760);
     EXPECT_EQ(sample_at(1920, 120), 22050);  // a quarter at 120 lasts half a second
     EXPECT_EQ(sample_at(640, 90), 9800);     // a triplet eighth at 90 lasts 2/9 of a second
     EXPECT_EQ(sample_at(1, 400), 3);   // 3.45 samples
@@ -139,6 +143,12 @@ TEST_F(SynthTest, FilesThatCannotBeReadOrWrittenAreErrors) {
     EXPECT_EQ(run("tempo 60\nvoice v saw\nv C4\n", "no/such/folder/out.wav"), 1);
     EXPECT_EQ(errors_.str(), (dir_ / "no/such/folder/out.wav").string() + ": cannot write the WAV file\n");
     EXPECT_EQ(files(), (std::vector<std::string>{"tune.score"}));
+
+    // A WAV that cannot take its place leaves nothing half made beside it.
+    fs::create_directory(dir_ / "taken.wav");
+    EXPECT_EQ(run("tempo 60\nvoice v saw\nv C4\n", "taken.wav"), 1);
+    EXPECT_EQ(errors_.str(), (dir_ / "taken.wav").string() + ": cannot write the WAV file\n");
+    EXPECT_EQ(files(), (std::vector<std::string>{"taken.wav", "tune.score"}));
 
     EXPECT_EQ(run_synth({score}, out, err), 2) << "one argument is missing";
     // "-" writes the WAV to standard output.

@@ -152,6 +152,7 @@ TEST_F(SynthTest, ANoteCutsTheReleaseOfTheOneBeforeButARestLetsItRing) {
         return peak;
     };
     EXPECT_LE(peak_between(0.0, 0.5), 16384) << "one note at a time";
+    EXPECT_LT(peak_between(0.125 - 0.001, 0.125), 16384 / 4) << "faded out, not cut with a click";
     EXPECT_GT(peak_between(0.5, 1.0), 30000) << "both notes of the chord";
 
     const WavFile rest = render_text("tempo 60\nvoice v square volume=0.5 attack=0 release=500\nv A4/8 r/8\n");
