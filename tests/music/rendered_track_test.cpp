@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 
@@ -25,7 +24,10 @@ const std::string kScore = VOVUZAVO_SCORE;  // music/attaque.score
 
 std::string bytes_of(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::error_code error;
+    std::string bytes(static_cast<std::size_t>(fs::file_size(path, error)), '\0');
+    if (error || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) bytes.clear();
+    return bytes;
 }
 
 std::uint32_t field(const std::string& bytes, std::size_t at, std::size_t size) {

@@ -45,7 +45,9 @@ TEST(GameMusic, EveryTrackTheGamePlaysHasAScore) {
     for (const auto& entry : fs::recursive_directory_iterator(kSources)) {
         if (!entry.is_regular_file()) continue;
         std::ifstream in(entry.path());
-        const std::string code{std::istreambuf_iterator<char>(in), {}};
+        std::ostringstream text;
+        text << in.rdbuf();
+        const std::string code = text.str();
         for (std::sregex_iterator m(code.begin(), code.end(), track_name), end; m != end; ++m) {
             played.insert((*m)[1]);
         }

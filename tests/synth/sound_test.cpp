@@ -86,10 +86,10 @@ TEST_F(SynthTest, WaveformsHaveTheirPeriodAndShape) {
     }
 }
 
-// Correlation of the samples with themselves `lag` samples later, from -1 to 1.
+// Correlation of the first 10000 samples with those `lag` samples later, from -1 to 1.
 double correlation(const std::vector<std::int16_t>& s, std::size_t lag) {
     double both = 0, alone = 0;
-    for (std::size_t i = 0; i + lag < s.size(); ++i) {
+    for (std::size_t i = 0; i < 10000; ++i) {
         both += static_cast<double>(s[i]) * s[i + lag];
         alone += static_cast<double>(s[i]) * s[i];
     }

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -35,7 +34,9 @@ struct WavFile {
 
 inline WavFile read_wav(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::error_code error;
+    std::string bytes(static_cast<std::size_t>(fs::file_size(path, error)), '\0');
+    if (error || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) bytes.clear();
     WavFile wav;
     if (bytes.size() < 44) return wav;
     const auto u8 = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])); };
