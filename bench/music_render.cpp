@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
         const auto start = Clock::now();
         const std::clock_t cpu_start = std::clock();
         const auto samples = vov::synth::render(score);
-        const double cpu_ms = 1000.0 * static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
+        const double cpu_ms =
+            1000.0 * static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
         const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         int peak = 0;
         for (std::int16_t s : samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
@@ -44,8 +45,9 @@ int main(int argc, char** argv) {
         total_ms += ms;
         total_cpu_ms += cpu_ms;
     }
-    std::printf("%zu tracks, %.1f minutes of music rendered in %.2f s of processor time "
-                "(%.0f times real time), %.2f s of wall time\n",
-                scores.size(), total_audio / 60, total_cpu_ms / 1000, total_audio * 1000 / total_cpu_ms,
-                total_ms / 1000);
+    std::printf(
+        "%zu tracks, %.1f minutes of music rendered in %.2f s of processor time "
+        "(%.0f times real time), %.2f s of wall time\n",
+        scores.size(), total_audio / 60, total_cpu_ms / 1000, total_audio * 1000 / total_cpu_ms,
+        total_ms / 1000);
 }

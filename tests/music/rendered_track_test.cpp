@@ -32,7 +32,8 @@ std::string bytes_of(const fs::path& path) {
 
 std::uint32_t field(const std::string& bytes, std::size_t at, std::size_t size) {
     std::uint32_t value = 0;
-    for (std::size_t i = size; i-- > 0;) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+    for (std::size_t i = size; i-- > 0;)
+        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
     return value;
 }
 
@@ -64,7 +65,8 @@ TEST(RenderedTrack, PlaysWholeThroughTheRealPlayer) {
             << "the track plays from start to end";
         int peak = 0;
         for (std::size_t i = 44; i + 1 < wav.size(); i += 2) {
-            peak = std::max(peak, std::abs(static_cast<int>(static_cast<std::int16_t>(field(wav, i, 2)))));
+            peak = std::max(
+                peak, std::abs(static_cast<int>(static_cast<std::int16_t>(field(wav, i, 2)))));
         }
         EXPECT_GT(peak, 32767 / 3) << "music, not silence";
         EXPECT_LT(peak, 32767) << "not clipped";

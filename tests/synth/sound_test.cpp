@@ -99,7 +99,8 @@ double correlation(const std::vector<std::int16_t>& s, std::size_t lag) {
 TEST_F(SynthTest, NoiseHasNoPeriodAndFollowsItsPitch) {
     const WavFile hiss = render_text("tempo 60\nvoice v noise attack=0 release=0\nv A7/4\n");
     for (std::size_t lag = 1; lag < 1000; ++lag) {
-        ASSERT_LT(std::abs(correlation(hiss.samples, lag)), 0.05) << "a period of " << lag << " samples";
+        ASSERT_LT(std::abs(correlation(hiss.samples, lag)), 0.05)
+            << "a period of " << lag << " samples";
     }
     const WavFile rumble = render_text("tempo 60\nvoice v noise attack=0 release=0\nv A2/4\n");
     EXPECT_GT(correlation(rumble.samples, 1), 0.9) << "low noise changes slowly";
@@ -134,8 +135,9 @@ TEST_F(SynthTest, EnvelopesRiseDecayAndFall) {
                                         point.sound + "\nv " + point.note + "\n");
         EXPECT_NEAR(level_at(wav, point.seconds, 0.5), point.level, 0.03);
     }
-    EXPECT_EQ(render_text("tempo 120\nvoice v square attack=100 release=200\nv A4/4\n").samples.size(),
-              22050u + 8820u);
+    EXPECT_EQ(
+        render_text("tempo 120\nvoice v square attack=100 release=200\nv A4/4\n").samples.size(),
+        22050u + 8820u);
 }
 
 TEST_F(SynthTest, ANoteCutsTheReleaseOfTheOneBeforeButARestLetsItRing) {
@@ -155,7 +157,8 @@ TEST_F(SynthTest, ANoteCutsTheReleaseOfTheOneBeforeButARestLetsItRing) {
     EXPECT_LT(peak_between(0.125 - 0.001, 0.125), 16384 / 4) << "faded out, not cut with a click";
     EXPECT_GT(peak_between(0.5, 1.0), 30000) << "both notes of the chord";
 
-    const WavFile rest = render_text("tempo 60\nvoice v square volume=0.5 attack=0 release=500\nv A4/8 r/8\n");
+    const WavFile rest =
+        render_text("tempo 60\nvoice v square volume=0.5 attack=0 release=500\nv A4/8 r/8\n");
     EXPECT_NEAR(level_at(rest, 0.75, 0.5), 0.5, 0.03) << "half way through the release";
 }
 

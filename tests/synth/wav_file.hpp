@@ -39,9 +39,15 @@ inline WavFile read_wav(const fs::path& path) {
     if (error || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) bytes.clear();
     WavFile wav;
     if (bytes.size() < 44) return wav;
-    const auto u8 = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])); };
-    const auto u16 = [&](std::size_t i) { return static_cast<std::uint16_t>(u8(i) | u8(i + 1) << 8); };
-    const auto u32 = [&](std::size_t i) { return u16(i) | static_cast<std::uint32_t>(u16(i + 2)) << 16; };
+    const auto u8 = [&](std::size_t i) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i]));
+    };
+    const auto u16 = [&](std::size_t i) {
+        return static_cast<std::uint16_t>(u8(i) | u8(i + 1) << 8);
+    };
+    const auto u32 = [&](std::size_t i) {
+        return u16(i) | static_cast<std::uint32_t>(u16(i + 2)) << 16;
+    };
     wav.riff = bytes.substr(0, 4);
     wav.riff_size = u32(4);
     wav.wave = bytes.substr(8, 4);
@@ -63,7 +69,7 @@ inline WavFile read_wav(const fs::path& path) {
 }
 
 class SynthTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/vovuzavo-synth-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -87,7 +93,8 @@ protected:
 
     std::vector<std::string> files() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename());
+        for (const auto& entry : fs::directory_iterator(dir_))
+            names.push_back(entry.path().filename());
         std::sort(names.begin(), names.end());
         return names;
     }

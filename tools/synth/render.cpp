@@ -11,15 +11,19 @@ namespace {
 
 constexpr double kLowestFrequency = 20.0;
 constexpr double kHighestFrequency = 20000.0;
-constexpr double kNoiseClock = 16.0;      // noise changes 16 times per period of its pitch
-constexpr double kEchoSilence = 0.001;    // an echo below -60 dB is no longer heard
+constexpr double kNoiseClock = 16.0;    // noise changes 16 times per period of its pitch
+constexpr double kEchoSilence = 0.001;  // an echo below -60 dB is no longer heard
 constexpr double kFullScale = 32767.0;
 constexpr std::int64_t kVibratoEvery = 32;  // samples between two steps of the vibrato
-constexpr double kCutFade = 0.005;        // a note cut by the next one fades out over this
+constexpr double kCutFade = 0.005;          // a note cut by the next one fades out over this
 
-double frequency_of(int pitch) { return 440.0 * std::exp2((pitch - 69) / 12.0); }
+double frequency_of(int pitch) {
+    return 440.0 * std::exp2((pitch - 69) / 12.0);
+}
 
-std::int64_t samples_of(double seconds) { return std::llround(seconds * kSampleRate); }
+std::int64_t samples_of(double seconds) {
+    return std::llround(seconds * kSampleRate);
+}
 
 // The correction that rounds off a jump of the waveform at phase 0, so that squares
 // and saws do not alias into a hiss on high notes.
@@ -36,24 +40,31 @@ double blep(double phase, double step) {
 }
 
 class Oscillator {
-public:
-    Oscillator(const Sound& sound) : wave_(sound.wave), duty_(sound.duty) {}
+  public:
+    explicit Oscillator(const Sound& sound) : wave_(sound.wave), duty_(sound.duty) {}
 
     // The next sample, between -1 and 1, for a pitch of `step` periods per sample.
     double next(double step) {
         double value = 0.0;
         switch (wave_) {
-            case Wave::square: value = square(step); break;
-            case Wave::triangle: value = triangle(); break;
-            case Wave::saw: value = 2.0 * phase_ - 1.0 - blep(phase_, step); break;
-            case Wave::noise: return noise(step);
+            case Wave::square:
+                value = square(step);
+                break;
+            case Wave::triangle:
+                value = triangle();
+                break;
+            case Wave::saw:
+                value = 2.0 * phase_ - 1.0 - blep(phase_, step);
+                break;
+            case Wave::noise:
+                return noise(step);
         }
         phase_ += step;
         if (phase_ >= 1.0) phase_ -= 1.0;
         return value;
     }
 
-private:
+  private:
     // High for `duty` of the period; the offset that a narrow pulse carries is taken
     // away, and the wave scaled back so that its peak is still 1.
     double square(double step) const {
@@ -94,7 +105,7 @@ private:
 // time: what still sounds when the next one starts has faded out over the 5 ms
 // before, so a voice never piles up on itself.
 class Envelope {
-public:
+  public:
     Envelope(const Sound& sound, std::int64_t held, std::int64_t cut)
         : attack_(samples_of(sound.attack)),
           decay_(samples_of(sound.decay)),
@@ -113,7 +124,7 @@ public:
         return level * static_cast<double>(cut_ - i) / static_cast<double>(fade_);
     }
 
-private:
+  private:
     double shape(std::int64_t i) const {
         if (i < attack_) return static_cast<double>(i) / static_cast<double>(attack_);
         i -= attack_;
@@ -157,9 +168,8 @@ std::vector<Sounding> sounding_notes(const Voice& voice, int tempo) {
     for (std::size_t i = 0; i < notes.size(); ++i) {
         while (next < notes.size() && notes[next].start <= notes[i].start) ++next;
         const std::int64_t start = sample_at(notes[i].start, tempo);
-        const std::int64_t cut = next < notes.size()
-                                     ? sample_at(notes[next].start, tempo) - start
-                                     : std::numeric_limits<std::int64_t>::max() / 2;
+        const std::int64_t cut = next < notes.size() ? sample_at(notes[next].start, tempo) - start
+                                                     : std::numeric_limits<std::int64_t>::max() / 2;
         const Envelope envelope(voice.sound, held_samples(notes[i], voice.sound, tempo), cut);
         sounding.push_back({static_cast<std::size_t>(start), envelope});
     }
@@ -236,7 +246,8 @@ std::int64_t sample_at(std::int64_t ticks, int tempo) {
 
 std::size_t rendered_length(const Score& score) {
     std::int64_t length = 0;
-    for (const Voice& voice : score.voices) length = std::max(length, voice_length(voice, score.tempo));
+    for (const Voice& voice : score.voices)
+        length = std::max(length, voice_length(voice, score.tempo));
     return static_cast<std::size_t>(length);
 }
 
@@ -245,7 +256,8 @@ std::vector<std::int16_t> render(const Score& score) {
     for (const Voice& voice : score.voices) add_voice(mix, voice, score.tempo);
     std::vector<std::int16_t> samples(mix.size());
     std::transform(mix.begin(), mix.end(), samples.begin(), [](float value) {
-        const double scaled = std::clamp(static_cast<double>(value) * kFullScale, -kFullScale, kFullScale);
+        const double scaled =
+            std::clamp(static_cast<double>(value) * kFullScale, -kFullScale, kFullScale);
         return static_cast<std::int16_t>(scaled + (scaled < 0.0 ? -0.5 : 0.5));  // to the nearest
     });
     return samples;

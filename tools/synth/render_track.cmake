@@ -1,6 +1,7 @@
 # Renders one score to an MP3: the synthesizer's WAV goes straight into lame, which
 # writes beside the final name; only a complete MP3 is renamed into place.
-#   cmake -DSYNTH=... -DLAME=... -DSCORE=music/foret.score -DMP3=build/music/foret.mp3 -P render_track.cmake
+#   cmake -DSYNTH=... -DLAME=... -DSCORE=music/foret.score -DMP3=build/music/foret.mp3 \
+#         -P render_track.cmake
 get_filename_component(dir ${MP3} DIRECTORY)
 file(MAKE_DIRECTORY ${dir})
 set(part ${MP3}.part)

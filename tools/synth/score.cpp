@@ -25,8 +25,8 @@ constexpr std::size_t kMaxEvents = 200000;  // notes, rests and signs of one voi
 constexpr int kMaxRepeats = 99;
 constexpr std::size_t kMaxNesting = 32;  // repeats and phrases inside one another
 constexpr std::size_t kMaxChord = 8;
-constexpr int kLowestPitch = 12;   // C0
-constexpr int kHighestPitch = 119; // B8
+constexpr int kLowestPitch = 12;    // C0
+constexpr int kHighestPitch = 119;  // B8
 
 struct Token {
     std::string text;
@@ -35,7 +35,9 @@ struct Token {
 };
 using Tokens = std::vector<Token>;
 
-bool is_space(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool is_space(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 bool is_name(std::string_view s) {
     if (s.empty() || !std::isalpha(static_cast<unsigned char>(s[0]))) return false;
@@ -101,7 +103,7 @@ struct Written {
 };
 
 class Parser {
-public:
+  public:
     Parser(std::string_view text, std::string file) : text_(text), file_(std::move(file)) {}
 
     Score parse() {
@@ -118,7 +120,7 @@ public:
         return std::move(score_);
     }
 
-private:
+  private:
     [[noreturn]] void fail(const Token& at, const std::string& message) const {
         throw ScoreError(file_, at.line, at.column, message);
     }
@@ -212,8 +214,8 @@ private:
         const auto unit = slash == std::string::npos
                               ? std::nullopt
                               : to_int(std::string_view(meter_).substr(slash + 1));
-        const bool unit_ok = unit && (*unit == 1 || *unit == 2 || *unit == 4 || *unit == 8 ||
-                                      *unit == 16);
+        const bool unit_ok =
+            unit && (*unit == 1 || *unit == 2 || *unit == 4 || *unit == 8 || *unit == 16);
         if (!beats || *beats < 1 || *beats > 32 || !unit_ok) {
             fail(value, "a meter is written like 4/4, 3/4 or 6/8");
         }
@@ -260,7 +262,8 @@ private:
         }
         check_new_name(tokens[1], "voice");
         for (const auto& [voice, body] : voices_) {
-            if (voice.name == tokens[1].text) fail(tokens[1], "voice \"" + voice.name + "\" is declared twice");
+            if (voice.name == tokens[1].text)
+                fail(tokens[1], "voice \"" + voice.name + "\" is declared twice");
         }
         Voice voice;
         voice.name = tokens[1].text;
@@ -304,7 +307,8 @@ private:
         const std::string key = token.text.substr(0, equals);
         for (const Setting& setting : kSettings) {
             if (key != setting.key) continue;
-            if (equals == std::string::npos) fail(token, key + " needs a value, like " + key + "=1");
+            if (equals == std::string::npos)
+                fail(token, key + " needs a value, like " + key + "=1");
             const auto value = to_number(std::string_view(token.text).substr(equals + 1));
             if (!value || *value < setting.low || *value > setting.high) {
                 fail(part_of(token, equals + 1), key + " goes from " + setting.range);
@@ -317,7 +321,8 @@ private:
 
     // phrase NAME tokens...: a later line of the same name continues the phrase.
     void read_phrase(const Tokens& tokens) {
-        if (tokens.size() < 2) fail(part_of(tokens[0], tokens[0].text.size()), "a phrase needs a name");
+        if (tokens.size() < 2)
+            fail(part_of(tokens[0], tokens[0].text.size()), "a phrase needs a name");
         check_new_name(tokens[1], "phrase");
         Tokens& body = phrases_[tokens[1].text];
         body.insert(body.end(), tokens.begin() + 2, tokens.end());
@@ -353,8 +358,8 @@ private:
     }
 
     // Plays |: ... :| and returns where the repeat closes.
-    std::size_t play_repeat(const Tokens& tokens, std::size_t open, std::size_t end,
-                            int transpose, Cursor& cursor) {
+    std::size_t play_repeat(const Tokens& tokens, std::size_t open, std::size_t end, int transpose,
+                            Cursor& cursor) {
         const std::size_t close = closing_repeat(tokens, open, end);
         check_bar(tokens[open], cursor);
         enter(tokens[open], cursor);
@@ -408,7 +413,8 @@ private:
         int shift = 0;
         if (sign != std::string::npos) {
             const auto amount = to_int(std::string_view(token.text).substr(sign + 1));
-            if (!amount || *amount < 0 || *amount > 48) fail(part_of(token, sign), "a transposition is +N or -N semitones, at most 48");
+            if (!amount || *amount < 0 || *amount > 48)
+                fail(part_of(token, sign), "a transposition is +N or -N semitones, at most 48");
             shift = token.text[sign] == '-' ? -*amount : *amount;
         }
         const auto found = phrases_.find(name);
@@ -466,7 +472,8 @@ private:
                 continue;
             }
             pitches.push_back(read_pitch(token, i));
-            if (i < close && !is_space(token.text[i])) fail(part_of(token, i), "a chord holds notes only, like [C4 E4 G4]/2");
+            if (i < close && !is_space(token.text[i]))
+                fail(part_of(token, i), "a chord holds notes only, like [C4 E4 G4]/2");
         }
         if (pitches.empty() || pitches.size() > kMaxChord) {
             fail(token, "a chord holds 1 to 8 notes");
@@ -509,7 +516,8 @@ private:
         const std::size_t start = i;
         while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i;
         const auto value = to_int(std::string_view(text).substr(start, i - start));
-        const bool power_of_two = value && *value >= 1 && *value <= 64 && (*value & (*value - 1)) == 0;
+        const bool power_of_two =
+            value && *value >= 1 && *value <= 64 && (*value & (*value - 1)) == 0;
         if (!power_of_two) fail(part_of(token, start), "a length is 1, 2, 4, 8, 16, 32 or 64");
         std::int64_t length = kTicksPerWhole / *value;
         if (i < text.size() && text[i] == 't') {

@@ -50,18 +50,18 @@ struct Voice {
 };
 
 struct Score {
-    int tempo = 120;  // quarter notes per minute
+    int tempo = 120;               // quarter notes per minute
     std::optional<double> length;  // the intended length in seconds, when stated
     std::vector<Voice> voices;
 };
 
 class ScoreError : public std::runtime_error {
-public:
+  public:
     ScoreError(const std::string& file, int line, int column, const std::string& message);
     int line() const { return line_; }
     int column() const { return column_; }
 
-private:
+  private:
     int line_;
     int column_;
 };
