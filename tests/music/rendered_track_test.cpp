@@ -25,8 +25,10 @@ const std::string kScore = VOVUZAVO_SCORE;  // music/attaque.score
 std::string bytes_of(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::error_code error;
-    std::string bytes(static_cast<std::size_t>(fs::file_size(path, error)), '\0');
-    if (error || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) bytes.clear();
+    const auto size = fs::file_size(path, error);  // none yet while the player starts
+    if (error) return {};
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) bytes.clear();
     return bytes;
 }
 

@@ -35,8 +35,9 @@ struct WavFile {
 inline WavFile read_wav(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::error_code error;
-    std::string bytes(static_cast<std::size_t>(fs::file_size(path, error)), '\0');
-    if (error || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) bytes.clear();
+    const auto size = fs::file_size(path, error);
+    std::string bytes(error ? 0 : static_cast<std::size_t>(size), '\0');
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) bytes.clear();
     WavFile wav;
     if (bytes.size() < 44) return wav;
     const auto u8 = [&](std::size_t i) {
