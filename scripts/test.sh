@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors and runs
 # every test: once in a plain build, once under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer, then the web page in headless Chromium and Firefox.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 jobs="$(nproc)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOVUZAVO_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
+cmake --build build --target package
 ctest --test-dir build --output-on-failure -j"$jobs"
 # The music is rendered and played once, in the plain build; the synthesizer's tests
 # (every score included) run in both.
@@ -15,3 +16,6 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVOVUZAVO_SANITIZE=ON -DV
   -DVOVUZAVO_MUSIC=OFF >/dev/null
 cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+bash scripts/web.sh --build
+(cd tests/web && npm ci --no-audit --no-fund --loglevel=error && npm test &&
+  VOVUZAVO_BROWSER=firefox npm test)

@@ -3,9 +3,11 @@
 #include <mpg123.h>
 #include <out123.h>
 
-#include <cstdio>
 #include <memory>
+#include <optional>
 #include <vector>
+
+#include "console/track_search.hpp"
 
 namespace vov {
 
@@ -45,10 +47,9 @@ void Mp3Player::stop() {
 void Mp3Player::play(const std::string& track) {
     stop();
     if (track == kStopMusic) return;
-    // A file that cannot be opened means silence; no thread is started for it.
-    if (std::FILE* file = std::fopen(track.c_str(), "rb")) {
-        std::fclose(file);
-        thread_ = std::thread(&Mp3Player::run, this, track);
+    // A track found nowhere means silence; no thread is started for it.
+    if (const std::optional<std::string> path = find_track(track)) {
+        thread_ = std::thread(&Mp3Player::run, this, *path);
     }
 }
 

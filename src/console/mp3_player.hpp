@@ -1,4 +1,4 @@
-// The real music: MP3 files of the working directory decoded with libmpg123 and
+// The real music: MP3 files, found where track_search.hpp looks, decoded with libmpg123 and
 // played with libout123 on one background thread. A new track replaces the one
 // playing; "stopson.mp3" stops it. A missing file, decoder or audio device means
 // silence, and nothing is ever printed.

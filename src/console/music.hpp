@@ -1,6 +1,6 @@
-// Music and sound effects. A track is named by its MP3 file in the working
-// directory; starting one replaces the current one, and "stopson.mp3" stops the
-// music. The game never waits for a track and never learns whether it played.
+// Music and sound effects. A track is named by its MP3 file name; starting one
+// replaces the current one, and "stopson.mp3" stops the music. The game never
+// waits for a track and never learns whether it played.
 #pragma once
 
 #include <string>

@@ -9,7 +9,7 @@ namespace vov {
 
 namespace {
 
-std::string format(const char* fmt, std::va_list args) {
+__attribute__((format(printf, 1, 0))) std::string format(const char* fmt, std::va_list args) {
     std::va_list copy;
     va_copy(copy, args);
     const int needed = std::vsnprintf(nullptr, 0, fmt, copy);

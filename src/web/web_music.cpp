@@ -1,0 +1,21 @@
+#include "web/web_music.hpp"
+
+#include <emscripten.h>
+
+namespace vov::web {
+
+namespace {
+
+// clang-format off
+EM_JS(void, js_play_track, (const char* track), {
+    Module.page.playTrack(UTF8ToString(track));
+});
+// clang-format on
+
+}  // namespace
+
+void WebMusic::play(const std::string& track) {
+    js_play_track(track.c_str());
+}
+
+}  // namespace vov::web
