@@ -19,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kTrack = VOVUZAVO_TRACK;  // build/music/attaque.mp3
+const fs::path kTracks = VOVUZAVO_TRACKS;   // build/music
 const std::string kScore = VOVUZAVO_SCORE;  // music/attaque.score
 
 std::string bytes_of(const fs::path& path) {
@@ -34,8 +34,9 @@ std::string bytes_of(const fs::path& path) {
 
 std::uint32_t field(const std::string& bytes, std::size_t at, std::size_t size) {
     std::uint32_t value = 0;
-    for (std::size_t i = size; i-- > 0;)
+    for (std::size_t i = size; i-- > 0;) {
         value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+    }
     return value;
 }
 
@@ -49,31 +50,44 @@ std::string finished_wav(const fs::path& path) {
     return {};
 }
 
-TEST(RenderedTrack, PlaysWholeThroughTheRealPlayer) {
-    char pattern[] = "/tmp/vovuzavo-track-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    const fs::path dir = pattern;
-    {
-        Mp3Player player("wav", (dir / "out.wav").string());
-        player.play(kTrack);
-        const std::string wav = finished_wav(dir / "out.wav");
-        ASSERT_FALSE(wav.empty()) << "the player never finished the track";
-        EXPECT_EQ(field(wav, 22, 2), 1u) << "mono";
-        EXPECT_EQ(field(wav, 24, 4), 44100u);
-        EXPECT_EQ(field(wav, 34, 2), 16u);
-        const std::size_t played = (wav.size() - 44) / 2;
-        const std::size_t rendered = synth::rendered_length(synth::read_score(kScore));
-        EXPECT_NEAR(static_cast<double>(played), static_cast<double>(rendered), 0.02 * 44100)
-            << "the track plays from start to end";
-        int peak = 0;
-        for (std::size_t i = 44; i + 1 < wav.size(); i += 2) {
-            peak = std::max(
-                peak, std::abs(static_cast<int>(static_cast<std::int16_t>(field(wav, i, 2)))));
-        }
-        EXPECT_GT(peak, 32767 / 3) << "music, not silence";
-        EXPECT_LT(peak, 32767) << "not clipped";
+// Runs in the folder of the rendered tracks, where the game finds a track first,
+// and writes the played sound into a scratch folder of its own.
+class RenderedTrack : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/vovuzavo-track-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+        old_ = fs::current_path();
+        fs::current_path(kTracks);
     }
-    fs::remove_all(dir);
+    void TearDown() override {
+        fs::current_path(old_);
+        fs::remove_all(dir_);
+    }
+    fs::path dir_;
+    fs::path old_;
+};
+
+TEST_F(RenderedTrack, PlaysWholeThroughTheRealPlayer) {
+    Mp3Player player("wav", (dir_ / "out.wav").string());
+    player.play("attaque.mp3");
+    const std::string wav = finished_wav(dir_ / "out.wav");
+    ASSERT_FALSE(wav.empty()) << "the player never finished the track";
+    EXPECT_EQ(field(wav, 22, 2), 1u) << "mono";
+    EXPECT_EQ(field(wav, 24, 4), 44100u);
+    EXPECT_EQ(field(wav, 34, 2), 16u);
+    const std::size_t played = (wav.size() - 44) / 2;
+    const std::size_t rendered = synth::rendered_length(synth::read_score(kScore));
+    EXPECT_NEAR(static_cast<double>(played), static_cast<double>(rendered), 0.02 * 44100)
+        << "the track plays from start to end";
+    int peak = 0;
+    for (std::size_t i = 44; i + 1 < wav.size(); i += 2) {
+        const auto sample = static_cast<std::int16_t>(field(wav, i, 2));
+        peak = std::max(peak, std::abs(static_cast<int>(sample)));
+    }
+    EXPECT_GT(peak, 32767 / 3) << "music, not silence";
+    EXPECT_LT(peak, 32767) << "not clipped";
 }
 
 }  // namespace
