@@ -94,8 +94,9 @@ class SynthTest : public ::testing::Test {
 
     std::vector<std::string> files() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir_))
+        for (const auto& entry : fs::directory_iterator(dir_)) {
             names.push_back(entry.path().filename());
+        }
         std::sort(names.begin(), names.end());
         return names;
     }

@@ -246,8 +246,9 @@ std::int64_t sample_at(std::int64_t ticks, int tempo) {
 
 std::size_t rendered_length(const Score& score) {
     std::int64_t length = 0;
-    for (const Voice& voice : score.voices)
+    for (const Voice& voice : score.voices) {
         length = std::max(length, voice_length(voice, score.tempo));
+    }
     return static_cast<std::size_t>(length);
 }
 
