@@ -11,7 +11,10 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOVUZAVO_WERROR=ON >/dev
 cmake --build build -j"$jobs"
 cmake --build build --target package
 ctest --test-dir build --output-on-failure -j"$jobs"
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVOVUZAVO_SANITIZE=ON -DVOVUZAVO_WERROR=ON >/dev/null
+# The music is rendered and played once, in the plain build; the synthesizer's tests
+# (every score included) run in both.
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVOVUZAVO_SANITIZE=ON -DVOVUZAVO_WERROR=ON \
+  -DVOVUZAVO_MUSIC=OFF >/dev/null
 cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
 bash scripts/web.sh --build
