@@ -134,29 +134,6 @@ expect_exit() {
 # row N: the text of screen row N (1-based).
 row() { screen_text | sed -n "${1}p"; }
 
-# press_until TEXT KEY [MAX]: presses KEY until TEXT shows (fights, level-ups and
-# pauses whose number depends on the dice). After each key it waits for the
-# screen to change, so a slow machine never gets keys ahead of the game. Returns 2
-# when the hero died.
-press_until() {
-  local text="$1" key="$2" max="${3:-300}" i j before
-  for ((i = 0; i < max; i++)); do
-    before="$(screen_escapes)"
-    grep -qF -- "$text" <<<"$before" && return 0
-    if grep -qF -- "MORT." <<<"$before"; then
-      [ -z "${E2E_DEBUG:-}" ] || echo "$LAST_SCREEN" >&2
-      return 2
-    fi
-    LAST_SCREEN="$before"
-    keys "$key"
-    for ((j = 0; j < 100; j++)); do
-      [ "$(screen_escapes)" != "$before" ] && break
-      sleep 0.02
-    done
-  done
-  fail "never saw: $text"
-}
-
 # to_main_menu: from the start of the game to the main menu.
 to_main_menu() {
   wait_for "appuyez sur une touche pour continuer."
