@@ -129,8 +129,9 @@ def configure():
     subprocess.run(["rm", "-rf", os.path.join(BUILD, "tests")])
 
 
-# Test programs that exercise the game itself (not the player, not the package).
-SKIPPED_PROGRAMS = {"test_music", "test_package"}
+# Test programs that exercise the game itself (not the player, the package or the
+# music synthesizer).
+SKIPPED_PROGRAMS = {"test_music", "test_package", "test_rendered_track", "test_synth"}
 
 
 @functools.lru_cache(maxsize=None)
