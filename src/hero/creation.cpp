@@ -15,7 +15,7 @@ constexpr std::size_t kLongestName = 10;
 void set_starting_values(Game& game) {
     Hero& hero = game.hero;
     game.choice = 0;
-    for (int* value : game.fight.fields()) *value = 1;
+    for (const NamedNumber& number : game.fight.fields()) *number.value = 1;
     hero.chapter = 1;
     game.current_chapter = 1;
     hero.weapon2_name = "rien";

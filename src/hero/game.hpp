@@ -55,6 +55,12 @@ enum Race : int {
     kFarfadelfe = 5,
 };
 
+// A number of the hero or of the fight, with the name it goes by.
+struct NamedNumber {
+    const char* name;
+    int* value;
+};
+
 // The hero, field by field in the order of the record (the save file keeps this
 // order). Texts point at constant strings of the program and are rebuilt from the
 // codes after loading; names and texts are in code page 850.
@@ -104,6 +110,46 @@ struct Hero {
     const char* item_name[kSlotCount] = {"rien", "rien", "rien", "rien", "rien", "rien", "rien",
                                          "rien", "rien", "rien", "rien", "rien", "rien", "rien"};
     int story_flags[2] = {0, 0};
+
+    // The numbers from race to weapon_damage, in the order of the save file.
+    static constexpr std::size_t kNumberCount = 35;
+    std::array<NamedNumber, kNumberCount> numbers() {
+        return {{{"race", &race},
+                 {"skin", &skin},
+                 {"hair", &hair},
+                 {"eyes", &eyes},
+                 {"hero_class", &hero_class},
+                 {"reserved[0]", &reserved[0]},
+                 {"reserved[1]", &reserved[1]},
+                 {"reserved[2]", &reserved[2]},
+                 {"max_hp", &max_hp},
+                 {"max_energy", &max_energy},
+                 {"base_defense", &base_defense},
+                 {"shield_parry", &shield_parry},
+                 {"spare_flag", &spare_flag},
+                 {"weapon1_kind", &weapon1_kind},
+                 {"weapon2_kind", &weapon2_kind},
+                 {"chapter", &chapter},
+                 {"hp", &hp},
+                 {"energy", &energy},
+                 {"defense", &defense},
+                 {"magic_resistance", &magic_resistance},
+                 {"agility", &agility},
+                 {"precision", &precision},
+                 {"robustness", &robustness},
+                 {"vigour", &vigour},
+                 {"intuition", &intuition},
+                 {"virtue", &virtue},
+                 {"luck", &luck},
+                 {"reputation", &reputation},
+                 {"gold", &gold},
+                 {"meals", &meals},
+                 {"water", &water},
+                 {"height_cm", &height_cm},
+                 {"experience", &experience},
+                 {"level", &level},
+                 {"weapon_damage", &weapon_damage}}};
+    }
 };
 
 // The opponent of the next fight; every scene fills the fields its fight reads.
@@ -138,16 +184,24 @@ struct FightState {
     int fight_result = 0;
 
     static constexpr std::size_t kCount = 11;
-    std::array<int*, kCount> fields() {
-        return {&hero_hp,        &hero_energy,        &monster_hp,     &monster_energy,
-                &hero_max_hp,    &hero_max_energy,    &monster_max_hp, &monster_max_energy,
-                &hero_level,     &monster_level,      &fight_result};
+    std::array<NamedNumber, kCount> fields() {
+        return {{{"hero_hp", &hero_hp},
+                 {"hero_energy", &hero_energy},
+                 {"monster_hp", &monster_hp},
+                 {"monster_energy", &monster_energy},
+                 {"hero_max_hp", &hero_max_hp},
+                 {"hero_max_energy", &hero_max_energy},
+                 {"monster_max_hp", &monster_max_hp},
+                 {"monster_max_energy", &monster_max_energy},
+                 {"hero_level", &hero_level},
+                 {"monster_level", &monster_level},
+                 {"fight_result", &fight_result}}};
     }
 };
 
 // Who strikes first, handed to run_fight in `choice`.
-inline constexpr int kHeroFirst = 50;     // the key code of '2'
-inline constexpr int kMonsterFirst = 51;  // the key code of '3'
+inline constexpr int kHeroFirst = 50;       // the key code of '2'
+inline constexpr int kMonsterFirst = 51;    // the key code of '3'
 inline constexpr int kAgilityDecides = 30;  // the faster one strikes first, the hero on a tie
 
 // Kinds of opponents.
@@ -156,7 +210,7 @@ inline constexpr int kSpellCaster = 11;
 inline constexpr int kPoisonousFighter = 30;
 
 class Game {
-public:
+  public:
     Game(Screen& console, Keyboard& keyboard, Music& player, Clock& time_source)
         : screen(console), input(keyboard, console), music(player), clock(time_source) {}
 

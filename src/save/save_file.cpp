@@ -35,18 +35,11 @@ constexpr std::size_t kSavedFightHealth = 51;
 // weapon_damage, the fourteen item flags and the two story flags; then the fight's
 // working numbers.
 std::vector<int*> saved_numbers(Game& game) {
-    Hero& h = game.hero;
-    std::vector<int*> numbers = {
-        &h.race,         &h.skin,         &h.hair,        &h.eyes,         &h.hero_class,
-        &h.reserved[0],  &h.reserved[1],  &h.reserved[2], &h.max_hp,       &h.max_energy,
-        &h.base_defense, &h.shield_parry, &h.spare_flag,  &h.weapon1_kind, &h.weapon2_kind,
-        &h.chapter,      &h.hp,           &h.energy,      &h.defense,      &h.magic_resistance,
-        &h.agility,      &h.precision,    &h.robustness,  &h.vigour,       &h.intuition,
-        &h.virtue,       &h.luck,         &h.reputation,  &h.gold,         &h.meals,
-        &h.water,        &h.height_cm,    &h.experience,  &h.level,        &h.weapon_damage};
-    for (int& owned : h.item_owned) numbers.push_back(&owned);
-    for (int& flag : h.story_flags) numbers.push_back(&flag);
-    for (int* value : game.fight.fields()) numbers.push_back(value);
+    std::vector<int*> numbers;
+    for (const NamedNumber& number : game.hero.numbers()) numbers.push_back(number.value);
+    for (int& owned : game.hero.item_owned) numbers.push_back(&owned);
+    for (int& flag : game.hero.story_flags) numbers.push_back(&flag);
+    for (const NamedNumber& number : game.fight.fields()) numbers.push_back(number.value);
     return numbers;
 }
 

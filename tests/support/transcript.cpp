@@ -135,57 +135,15 @@ Values named_values(Game& game) {
     text("hero.eyes_name", h.eyes_name);
     text("hero.class_name", h.class_name);
     text("hero.weapon1_name", h.weapon1_name);
-    const std::pair<const char*, int*> numbers[] = {
-        {"race", &h.race},
-        {"skin", &h.skin},
-        {"hair", &h.hair},
-        {"eyes", &h.eyes},
-        {"hero_class", &h.hero_class},
-        {"reserved[0]", &h.reserved[0]},
-        {"reserved[1]", &h.reserved[1]},
-        {"reserved[2]", &h.reserved[2]},
-        {"max_hp", &h.max_hp},
-        {"max_energy", &h.max_energy},
-        {"base_defense", &h.base_defense},
-        {"shield_parry", &h.shield_parry},
-        {"spare_flag", &h.spare_flag},
-        {"weapon1_kind", &h.weapon1_kind},
-        {"weapon2_kind", &h.weapon2_kind},
-        {"chapter", &h.chapter},
-        {"hp", &h.hp},
-        {"energy", &h.energy},
-        {"defense", &h.defense},
-        {"magic_resistance", &h.magic_resistance},
-        {"agility", &h.agility},
-        {"precision", &h.precision},
-        {"robustness", &h.robustness},
-        {"vigour", &h.vigour},
-        {"intuition", &h.intuition},
-        {"virtue", &h.virtue},
-        {"luck", &h.luck},
-        {"reputation", &h.reputation},
-        {"gold", &h.gold},
-        {"meals", &h.meals},
-        {"water", &h.water},
-        {"height_cm", &h.height_cm},
-        {"experience", &h.experience},
-        {"level", &h.level},
-        {"weapon_damage", &h.weapon_damage},
-        {"story_flags[0]", &h.story_flags[0]},
-        {"story_flags[1]", &h.story_flags[1]},
-    };
-    for (const auto& [name, value] : numbers) number(std::string("hero.") + name, *value);
+    for (const NamedNumber& field : h.numbers()) number(std::string("hero.") + field.name, *field.value);
+    number("hero.story_flags[0]", h.story_flags[0]);
+    number("hero.story_flags[1]", h.story_flags[1]);
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const std::string index = "[" + std::to_string(slot) + "]";
         number("hero.item_owned" + index, h.item_owned[slot]);
         text("hero.item_name" + index, h.item_name[slot]);
     }
-    const char* const fight_names[FightState::kCount] = {
-        "hero_hp",        "hero_energy",        "monster_hp", "monster_energy",
-        "hero_max_hp",    "hero_max_energy",    "monster_max_hp", "monster_max_energy",
-        "hero_level",     "monster_level",      "fight_result"};
-    const auto fight = game.fight.fields();
-    for (std::size_t i = 0; i < FightState::kCount; ++i) number(std::string("fight.") + fight_names[i], *fight[i]);
+    for (const NamedNumber& field : game.fight.fields()) number(std::string("fight.") + field.name, *field.value);
     const Monster& m = game.monster;
     const std::pair<const char*, int> monster[] = {
         {"hp", m.hp},           {"energy", m.energy},           {"defense", m.defense},
