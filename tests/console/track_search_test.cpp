@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "scratch_folder.hpp"
+
 namespace vov {
 namespace {
 
@@ -18,22 +20,6 @@ using Found = std::optional<std::string>;
 
 class TrackSearchTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/vovuzavo-tracks-XXXXXX";
-        root_ = mkdtemp(pattern);
-        work_ = root_ / "work";
-        xdg_ = root_ / "xdg";
-        home_ = root_ / "home";
-        bin_ = root_ / "prefix/games";
-        data_ = root_ / "prefix/share/games/vovuzavo/music";
-        old_ = fs::current_path();
-        fs::create_directories(work_);
-        fs::current_path(work_);
-    }
-    void TearDown() override {
-        fs::current_path(old_);
-        fs::remove_all(root_);
-    }
     // Puts a small file at `path`, making its folders.
     static void put(const fs::path& path) {
         fs::create_directories(path.parent_path());
@@ -43,7 +29,20 @@ protected:
         return track_folders({xdg_.string(), home_.string(), bin_.string()});
     }
 
-    fs::path root_, old_, work_, xdg_, home_, bin_, data_;
+    // A folder made for the fixture, then returned.
+    static fs::path made(const fs::path& folder) {
+        fs::create_directories(folder);
+        return folder;
+    }
+
+    ScratchFolder scratch_;
+    const fs::path root_ = scratch_.path();
+    const fs::path work_ = made(root_ / "work");
+    const fs::path xdg_ = root_ / "xdg";
+    const fs::path home_ = root_ / "home";
+    const fs::path bin_ = root_ / "prefix/games";
+    const fs::path data_ = root_ / "prefix/share/games/vovuzavo/music";
+    InFolder inside_{work_};
 };
 
 TEST_F(TrackSearchTest, WorkingDirectoryThenPlayerFolderThenInstalledMusic) {

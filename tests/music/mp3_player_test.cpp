@@ -24,6 +24,8 @@
 #include <optional>
 #include <thread>
 
+#include "scratch_folder.hpp"
+
 namespace vov {
 namespace {
 
@@ -63,20 +65,12 @@ void write_tone(const fs::path& path) {
 class Mp3PlayerTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/vovuzavo-music-XXXXXX";
-        dir_ = mkdtemp(pattern);
-        old_ = fs::current_path();
-        fs::current_path(dir_);
         write_tone("tone.wav");
         const std::string command = "lame --quiet tone.wav tone.mp3";
         ASSERT_EQ(std::system(command.c_str()), 0) << "lame is needed to make the test MP3";
     }
-    void TearDown() override {
-        fs::current_path(old_);
-        fs::remove_all(dir_);
-    }
-    fs::path dir_;
-    fs::path old_;
+    ScratchFolder dir_;
+    InFolder inside_{dir_.path()};
 };
 
 std::uintmax_t size_when_written(const fs::path& path, std::uintmax_t at_least) {
@@ -90,33 +84,33 @@ std::uintmax_t size_when_written(const fs::path& path, std::uintmax_t at_least) 
 }
 
 TEST_F(Mp3PlayerTest, PlaysATrackUntilTheStopTrack) {
-    Mp3Player player("wav", (dir_ / "out.wav").string());
+    Mp3Player player("wav", (dir_.path() / "out.wav").string());
     player.play("tone.mp3");  // returns at once: decoding runs on its own thread
-    EXPECT_GT(size_when_written(dir_ / "out.wav", 20000), 0u)
+    EXPECT_GT(size_when_written(dir_.path() / "out.wav", 20000), 0u)
         << "the decoded tone never reached the output";
     player.play(kStopMusic);
 }
 
 TEST_F(Mp3PlayerTest, ANewTrackReplacesTheOneThatPlays) {
-    Mp3Player player("wav", (dir_ / "out.wav").string());
+    Mp3Player player("wav", (dir_.path() / "out.wav").string());
     player.play("tone.mp3");
-    ASSERT_GT(size_when_written(dir_ / "out.wav", 10000), 0u);
+    ASSERT_GT(size_when_written(dir_.path() / "out.wav", 10000), 0u);
     fs::copy_file("tone.mp3", "again.mp3");
     player.play("again.mp3");  // the first track is stopped first
-    EXPECT_GT(size_when_written(dir_ / "out.wav", 10000), 0u);
+    EXPECT_GT(size_when_written(dir_.path() / "out.wav", 10000), 0u);
 }
 
 TEST_F(Mp3PlayerTest, MissingFilesOrDevicesMeanSilence) {
     {
-        Mp3Player player("wav", (dir_ / "out.wav").string());
+        Mp3Player player("wav", (dir_.path() / "out.wav").string());
         player.play("absent.mp3");
         player.play(kStopMusic);
         player.play(kStopMusic);
     }
-    EXPECT_FALSE(fs::exists(dir_ / "out.wav"));
+    EXPECT_FALSE(fs::exists(dir_.path() / "out.wav"));
     // A file that is not an MP3, and an output that cannot be opened.
     std::ofstream("noise.mp3") << "not an mp3 at all";
-    Mp3Player broken("wav", (dir_ / "no" / "such" / "dir.wav").string());
+    Mp3Player broken("wav", (dir_.path() / "no" / "such" / "dir.wav").string());
     broken.play("noise.mp3");
     broken.play("tone.mp3");
     broken.stop();
@@ -196,7 +190,7 @@ TEST_F(Mp3PlayerTest, EveryCallReturnsAtOnceWhateverTheOutputDoes) {
         std::optional<bool> stuck;  // OpenAL hangs only now and then
     };
     for (const auto& [module, device, stuck] :
-         {Output{"wav", (dir_ / "out.wav").string(), false}, Output{"openal", "", std::nullopt},
+         {Output{"wav", (dir_.path() / "out.wav").string(), false}, Output{"openal", "", std::nullopt},
           Output{"nas", "", true}}) {
         SCOPED_TRACE(module);
         const CallsRun run = run_calls_in_child(module, device);

@@ -12,6 +12,7 @@
 
 #include "console/mp3_player.hpp"
 #include "render.hpp"
+#include "scratch_folder.hpp"
 #include "score.hpp"
 
 namespace vov {
@@ -54,25 +55,14 @@ std::string finished_wav(const fs::path& path) {
 // and writes the played sound into a scratch folder of its own.
 class RenderedTrack : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/vovuzavo-track-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-        old_ = fs::current_path();
-        fs::current_path(kTracks);
-    }
-    void TearDown() override {
-        fs::current_path(old_);
-        fs::remove_all(dir_);
-    }
-    fs::path dir_;
-    fs::path old_;
+    ScratchFolder dir_;
+    InFolder inside_{kTracks};
 };
 
 TEST_F(RenderedTrack, PlaysWholeThroughTheRealPlayer) {
-    Mp3Player player("wav", (dir_ / "out.wav").string());
+    Mp3Player player("wav", (dir_.path() / "out.wav").string());
     player.play("attaque.mp3");
-    const std::string wav = finished_wav(dir_ / "out.wav");
+    const std::string wav = finished_wav(dir_.path() / "out.wav");
     ASSERT_FALSE(wav.empty()) << "the player never finished the track";
     EXPECT_EQ(field(wav, 22, 2), 1u) << "mono";
     EXPECT_EQ(field(wav, 24, 4), 44100u);

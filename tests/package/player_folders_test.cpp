@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "console/mp3_player.hpp"
+#include "scratch_folder.hpp"
 
 namespace vov {
 namespace {
@@ -55,15 +56,14 @@ bool grows_past(const fs::path& path, std::uintmax_t size) {
 }
 
 TEST(PlayerFolders, PlaysATrackFoundOnlyInThePlayersMusicFolder) {
-    char pattern[] = "/tmp/vovuzavo-player-XXXXXX";
-    const fs::path root = mkdtemp(pattern);
-    const fs::path old = fs::current_path();
+    const ScratchFolder scratch;
+    const fs::path& root = scratch.path();
     const char* old_xdg = std::getenv("XDG_DATA_HOME");
     const std::string saved_xdg = old_xdg ? old_xdg : "";
     fs::create_directories(root / "work");
     fs::create_directories(root / "xdg/vovuzavo/music");
     make_tone_mp3(root / "xdg/vovuzavo/music/foret.mp3");
-    fs::current_path(root / "work");
+    const InFolder inside(root / "work");
     setenv("XDG_DATA_HOME", (root / "xdg").c_str(), 1);
 
     bool played = false;
@@ -79,8 +79,6 @@ TEST(PlayerFolders, PlaysATrackFoundOnlyInThePlayersMusicFolder) {
     } else {
         unsetenv("XDG_DATA_HOME");
     }
-    fs::current_path(old);
-    fs::remove_all(root);
     EXPECT_TRUE(played) << "the track of the player's music folder never reached the output";
 }
 

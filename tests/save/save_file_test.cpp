@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "hero/sheet.hpp"
+#include "scratch_folder.hpp"
 #include "test_game.hpp"
 
 namespace vov::test {
@@ -57,20 +58,9 @@ const char* const kBadName = "Nom de sauvegarde invalide (10 caractères au plus
 // Every test runs in a fresh directory of its own.
 class SaveFile : public testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/vovuzavo-save-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-        home_ = fs::current_path();
-        fs::current_path(dir_);
-    }
-    void TearDown() override {
-        fs::current_path(home_);
-        fs::remove_all(dir_);
-    }
     Names files() const {
         Names names;
-        for (const auto& entry : fs::directory_iterator(dir_))
+        for (const auto& entry : fs::directory_iterator(dir_.path()))
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
@@ -84,8 +74,8 @@ class SaveFile : public testing::Test {
         load_game(t.game);
     }
 
-    fs::path dir_;
-    fs::path home_;
+    ScratchFolder dir_;
+    InFolder inside_{dir_.path()};
 };
 
 // Loading then saving again gives back every number of the original file, with

@@ -8,28 +8,12 @@
 #include <filesystem>
 #include <random>
 
+#include "scratch_folder.hpp"
 #include "shell/main_flow.hpp"
 #include "test_game.hpp"
 
 namespace vov {
 namespace {
-
-class TempDir {
-public:
-    TempDir() : old_(std::filesystem::current_path()) {
-        char pattern[] = "/tmp/vovuzavo-monkey-XXXXXX";
-        dir_ = mkdtemp(pattern);
-        std::filesystem::current_path(dir_);
-    }
-    ~TempDir() {
-        std::filesystem::current_path(old_);
-        std::filesystem::remove_all(dir_);
-    }
-
-private:
-    std::filesystem::path old_;
-    std::filesystem::path dir_;
-};
 
 // Mostly menu digits, some letters, blanks and line ends, a few special keys.
 int random_key(std::mt19937& rng) {
@@ -44,7 +28,8 @@ int random_key(std::mt19937& rng) {
 }
 
 TEST(Monkey, RandomGamesAlwaysEndTheOrderlyWay) {
-    TempDir dir;
+    const ScratchFolder folder;
+    const InFolder inside(folder.path());
     const int games = std::getenv("VOVUZAVO_MONKEY_GAMES") ? std::atoi(std::getenv("VOVUZAVO_MONKEY_GAMES")) : 300;
     std::mt19937 rng(12345);
     int ended = 0;

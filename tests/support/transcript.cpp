@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "console/cp850.hpp"
+#include "scratch_folder.hpp"
 #include "shell/main_flow.hpp"
 #include "test_game.hpp"
 
@@ -331,26 +332,6 @@ private:
     std::ostringstream out_;
 };
 
-// A fresh working directory for one path, removed afterwards.
-class WorkingDirectory {
-public:
-    WorkingDirectory() : old_(fs::current_path()) {
-        char pattern[] = "/tmp/vovuzavo-path-XXXXXX";
-        if (mkdtemp(pattern) == nullptr) throw std::runtime_error("no temporary folder");
-        dir_ = pattern;
-        fs::current_path(dir_);
-    }
-    ~WorkingDirectory() {
-        fs::current_path(old_);
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
-    }
-
-private:
-    fs::path old_;
-    fs::path dir_;
-};
-
 }  // namespace
 
 Path read_path(const fs::path& file) {
@@ -405,7 +386,8 @@ Path read_path(const fs::path& file) {
 
 std::string record_transcript(const Path& path, const fs::path& saves_dir) {
     const fs::path fixtures = fs::absolute(saves_dir);
-    WorkingDirectory dir;
+    const ScratchFolder folder;  // a fresh working directory for the path
+    const InFolder inside(folder.path());
     for (const auto& [name, fixture] : path.saves) {
         const std::string file = name + "_save.txt";
         if (fixture == "folder") {

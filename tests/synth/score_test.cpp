@@ -131,38 +131,38 @@ TEST_F(SynthTest, MalformedScoresNameFileLineAndColumnAndWriteNothing) {
         {"phrase a |: C4/1 :|x99\nv |: $a :|x99\n", 3, 13, "more than 10 minutes"},
     };
     // clang-format on
-    std::ofstream(dir_ / "old.wav") << "the last good render";
+    std::ofstream(dir_.path() / "old.wav") << "the last good render";
     for (const Malformed& bad : cases) {
         const std::string text = bad.line == 1 || std::string(bad.text).starts_with("tempo")
                                      ? bad.text
                                      : start + bad.text;
         SCOPED_TRACE(text);
         EXPECT_EQ(run(text, "old.wav"), 1);
-        const std::string where = (dir_ / "tune.score").string() + ":" + std::to_string(bad.line) +
+        const std::string where = (dir_.path() / "tune.score").string() + ":" + std::to_string(bad.line) +
                                   ":" + std::to_string(bad.column) + ": ";
         EXPECT_EQ(errors_.str().substr(0, where.size()), where) << errors_.str();
         EXPECT_NE(errors_.str().find(bad.message), std::string::npos) << errors_.str();
     }
     EXPECT_EQ(files(), (std::vector<std::string>{"old.wav", "tune.score"}));
-    std::ifstream old(dir_ / "old.wav");
+    std::ifstream old(dir_.path() / "old.wav");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "the last good render");
 }
 
 TEST_F(SynthTest, FilesThatCannotBeReadOrWrittenAreErrors) {
-    const std::string score = (dir_ / "tune.score").string();
+    const std::string score = (dir_.path() / "tune.score").string();
     std::ostringstream out, err;
-    EXPECT_EQ(run_synth({(dir_ / "absent.score").string(), "out.wav"}, out, err), 1);
-    EXPECT_EQ(err.str(), (dir_ / "absent.score").string() + ": cannot read the score\n");
+    EXPECT_EQ(run_synth({(dir_.path() / "absent.score").string(), "out.wav"}, out, err), 1);
+    EXPECT_EQ(err.str(), (dir_.path() / "absent.score").string() + ": cannot read the score\n");
 
     EXPECT_EQ(run("tempo 60\nvoice v saw\nv C4\n", "no/such/folder/out.wav"), 1);
     EXPECT_EQ(errors_.str(),
-              (dir_ / "no/such/folder/out.wav").string() + ": cannot write the WAV file\n");
+              (dir_.path() / "no/such/folder/out.wav").string() + ": cannot write the WAV file\n");
     EXPECT_EQ(files(), (std::vector<std::string>{"tune.score"}));
 
     // A WAV that cannot take its place leaves nothing half made beside it.
-    fs::create_directory(dir_ / "taken.wav");
+    fs::create_directory(dir_.path() / "taken.wav");
     EXPECT_EQ(run("tempo 60\nvoice v saw\nv C4\n", "taken.wav"), 1);
-    EXPECT_EQ(errors_.str(), (dir_ / "taken.wav").string() + ": cannot write the WAV file\n");
+    EXPECT_EQ(errors_.str(), (dir_.path() / "taken.wav").string() + ": cannot write the WAV file\n");
     EXPECT_EQ(files(), (std::vector<std::string>{"taken.wav", "tune.score"}));
 
     EXPECT_EQ(run_synth({score}, out, err), 2) << "one argument is missing";

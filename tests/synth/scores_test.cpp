@@ -26,8 +26,8 @@ class EveryScore : public SynthTest, public ::testing::WithParamInterface<std::s
 TEST_P(EveryScore, RendersToItsLengthWithoutClipping) {
     const std::string score = (kScores / (GetParam() + ".score")).string();
     std::ostringstream out, err;
-    ASSERT_EQ(run_synth({score, (dir_ / "track.wav").string()}, out, err), 0) << err.str();
-    const WavFile wav = read_wav(dir_ / "track.wav");
+    ASSERT_EQ(run_synth({score, (dir_.path() / "track.wav").string()}, out, err), 0) << err.str();
+    const WavFile wav = read_wav(dir_.path() / "track.wav");
     const std::optional<double> stated = read_score(score).length;
     ASSERT_TRUE(stated) << "the score states no length";
     EXPECT_NEAR(wav.seconds(), *stated, *stated * 0.1);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli.hpp"
+#include "scratch_folder.hpp"
 
 namespace vov::synth::test {
 
@@ -71,37 +72,30 @@ inline WavFile read_wav(const fs::path& path) {
 
 class SynthTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/vovuzavo-synth-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     // Writes `text` as a score and runs the command on it; the WAV is dir/out.wav.
     int run(const std::string& text, const std::string& out = "out.wav") {
-        std::ofstream(dir_ / "tune.score") << text;
+        std::ofstream(dir_.path() / "tune.score") << text;
         std::ostringstream ignored;
         errors_.str("");
-        return run_synth({(dir_ / "tune.score").string(), (dir_ / out).string()}, ignored, errors_);
+        return run_synth({(dir_.path() / "tune.score").string(), (dir_.path() / out).string()}, ignored, errors_);
     }
 
     // The WAV of a score that must render.
     WavFile render_text(const std::string& text) {
         EXPECT_EQ(run(text), 0) << errors_.str();
-        return read_wav(dir_ / "out.wav");
+        return read_wav(dir_.path() / "out.wav");
     }
 
     std::vector<std::string> files() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir_)) {
+        for (const auto& entry : fs::directory_iterator(dir_.path())) {
             names.push_back(entry.path().filename());
         }
         std::sort(names.begin(), names.end());
         return names;
     }
 
-    fs::path dir_;
+    ScratchFolder dir_;
     std::ostringstream errors_;
 };
 
