@@ -106,16 +106,6 @@ wait_for() {
   fail "did not see: $text"
 }
 
-# wait_gone TEXT: polls until TEXT is no longer on screen.
-wait_gone() {
-  local text="$1" i
-  for ((i = 0; i < 200; i++)); do
-    screen_text | grep -qF -- "$text" || return 0
-    sleep 0.05
-  done
-  fail "still see: $text"
-}
-
 keys() { tmux -L "$SOCK" send-keys -t game "$@"; }
 
 # expect_exit CODE [SECONDS]: waits for the game to end with CODE.
@@ -144,7 +134,7 @@ to_main_menu() {
 }
 
 # new_ranger NAME: plays option 4 and creates a sturdy dwarf ranger of 120 cm (75
-# health, 2 defence, healed after every fight) up to the save offer.
+# health, 2 defence) up to the save offer.
 new_ranger() {
   keys 4
   wait_for "Saisissez le nom de votre personnage:"

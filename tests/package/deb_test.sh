@@ -22,7 +22,8 @@ dpkg-deb -x "$DEB" "$ROOT"
 
 # The tmux helpers start the unpacked game in a working folder of their own.
 source "$(dirname "$0")/../e2e/lib.sh" "$ROOT/usr/games/vovuzavo"
-trap 'cleanup; rm -rf "$PKG"' EXIT
+# cleanup ends the script with its status, so the package folder goes first.
+trap 'rm -rf "$PKG"; cleanup' EXIT
 
 field() { dpkg-deb -f "$DEB" "$1"; }
 

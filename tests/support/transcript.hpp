@@ -10,7 +10,7 @@
 //                     takes effect at the wait of the next key.
 //   console 80x25     the console's size (80x44 when not given)
 //   save bob FILE     before the game starts, the saves/ folder's FILE is put in the
-//                     working directory as bob_save.txt ("save bob/ -" makes
+//                     working directory as bob_save.txt ("save bob folder" makes
 //                     bob_save.txt a folder, which no save can replace)
 //   keys 1 a Space "Arthur" 1*3
 //                     keys: one character; Space, Enter, Backspace, special+N; a

@@ -142,6 +142,7 @@ TEST_P(Transcript, ReplaysAsStored) {
         const std::string where = !w.empty() ? w.front() : g.front();
         FAIL() << "path " << name << " differs at " << where << "\n" << unified_diff(w, g);
     }
+    FAIL() << "path " << name << " differs from its transcript only in its last line end";
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, Transcript, ::testing::ValuesIn(path_names()),
