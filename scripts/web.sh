@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 only_build=false
 [ "${1:-}" = "--build" ] && only_build=true
 
-command -v emcmake >/dev/null || bash scripts/install-deps.sh
+command -v emcmake >/dev/null || bash scripts/install-deps.sh web
 # Debian's Emscripten runs on Node and needs the acorn module that Debian keeps here.
 export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel -DVOVUZAVO_WERROR=ON >/dev/null
