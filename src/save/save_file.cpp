@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -25,11 +26,13 @@ constexpr std::size_t kLongestSaveName = 10;
 constexpr std::size_t kLongestSavedName = 11;  // the name field holds 11 characters and a zero
 constexpr std::size_t kSavedNumbers = 62;
 constexpr std::size_t kLargestSaveFile = 4096;  // a real save is under 1 KB
-// No number of a save written by the game goes beyond 100,000 either way: larger
-// ones come from an edited file, and the game's sums could overflow with them.
+// No number of a save written by the game goes beyond 100,000 either way: much
+// larger ones come from an edited file, and the game's sums could overflow with them.
 constexpr int kLargestSavedNumber = 1'000'000;
-// The fight's health (line 53) is never saved below 1: the game ends first.
-constexpr std::size_t kSavedFightHealth = 51;
+// The fight's health, its first number after the hero's numbers, items and two story
+// flags (line 53), is never saved below 1: the game ends first.
+constexpr std::size_t kSavedFightHealth = Hero::kNumberCount + kSlotCount + 2;
+static_assert(kSavedNumbers == kSavedFightHealth + FightState::kCount);
 
 // The saved numbers in file order: the hero's from race to chapter, from hp to
 // weapon_damage, the fourteen item flags and the two story flags; then the fight's
@@ -98,35 +101,39 @@ void sync_working_directory() {
 // a save was first written in place: a save the player made read-only, or
 // anything but a regular file under its name, is refused.
 bool may_replace(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = open_regular_file(path, O_WRONLY);
     if (fd < 0) return errno == ENOENT;  // no save of that name yet
-    struct stat info {};
-    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     ::close(fd);
-    return regular;
+    return true;
 }
 
-// The permissions of a new file, 0666 less the umask, but always readable and
-// writable by the player: a save that cannot be read back is no save (the browser
-// build's umask is 0777).
-mode_t new_file_mode() {
-    const mode_t mask = ::umask(0);  // reading the umask means setting it: put it back
-    ::umask(mask);
-    return (0666 & ~mask) | S_IRUSR | S_IWUSR;
+// A new file keeps the permissions of any new file (0666 less the umask), but stays
+// readable and writable by the player: a save that cannot be read back is no save
+// (the browser build's umask is 0777).
+bool keeps_player_access(int fd) {
+    constexpr mode_t kPlayer = S_IRUSR | S_IWUSR;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return false;
+    return (info.st_mode & kPlayer) == kPlayer || ::fchmod(fd, info.st_mode | kPlayer) == 0;
 }
 
 // A new file beside the save, under a name of its own that no other game or file
 // holds (O_EXCL): whatever was planted there is never opened.
 int create_temporary(const std::string& path, std::string& temporary) {
-    temporary = path + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) return -1;
-    if (::fchmod(fd, new_file_mode()) != 0) {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = path + '.';
+        for (int i = 0; i < 6; ++i) temporary += kLetters[random() % (sizeof kLetters - 1)];
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) return -1;
+        if (keeps_player_access(fd)) return fd;
         ::close(fd);
         ::unlink(temporary.c_str());
         return -1;
     }
-    return fd;
+    return -1;
 }
 
 // Writes the save beside the old one and renames it over it only once it is
