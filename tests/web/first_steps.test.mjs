@@ -16,11 +16,6 @@ let session;
 before(async () => { session = await startBrowser(); });
 after(async () => { await session.close(); });
 
-// The browser key for a key of the path.
-function browserKey(key) {
-    return { '\n': 'Enter', '\b': 'Backspace', ' ': 'Space', special: 'ArrowDown' }[key] ?? key;
-}
-
 async function expectWait(page, wait, fetched) {
     const shown = asTranscriptRows(await readScreen(page));
     assert.equal(formatRows(shown), formatRows(wait.rows), `screen at wait ${wait.number}`);
@@ -36,7 +31,7 @@ async function expectWait(page, wait, fetched) {
 
 // Gives one step of the path; the step that ends the game brings no new key wait.
 async function give(page, step, endsGame) {
-    const keys = step.key !== undefined ? [browserKey(step.key)] : [...step.line, 'Enter'];
+    const keys = step.key !== undefined ? [step.key] : [...step.line, 'Enter'];
     for (const [index, key] of keys.entries()) {
         if (endsGame && index === keys.length - 1) await page.keyboard.press(key);
         else await press(page, key);
@@ -44,7 +39,7 @@ async function give(page, step, endsGame) {
 }
 
 test('the page shows the terminal\'s screens along the first steps', async () => {
-    const { steps, waits, end, endTracks } = readTranscript(FOLDER, NAME);
+    const { waits, end, endTracks } = readTranscript(FOLDER, NAME);
     const gameOver = /^game over/.test(end);
     const page = await newPage(session);
     const fetched = [];
@@ -53,13 +48,11 @@ test('the page shows the terminal\'s screens along the first steps', async () =>
         if (music) fetched.push(decodeURIComponent(music[1]));
     });
     await openGame(page, session.url);
-    let next = 0;
     for (const [index, wait] of waits.entries()) {
         await expectWait(page, wait, fetched);
-        if (next === steps.length) break;
-        await give(page, steps[next++], gameOver && index === waits.length - 1);
+        if (wait.step === null) break;
+        await give(page, wait.step, gameOver && index === waits.length - 1);
     }
-    assert.equal(next, steps.length, 'every key of the path was used');
     if (gameOver) {
         await page.waitForFunction(() => window.vovuzavo.over);
         assert.equal(await page.$eval('#over', (over) => over.hidden), false);

@@ -1,64 +1,12 @@
-// Reads the stored transcripts of tests/transcripts: a path (`NAME.path`: the keys
-// of a scripted game) and what the game showed at each key wait of it
-// (`NAME.transcript`), and puts a page's screen in the transcript's form so that
-// the two compare as text.
+// Reads the stored transcripts of tests/transcripts (`NAME.transcript`: what the
+// game showed at each key wait of a scripted game, and the key given there), and
+// puts a page's screen in the transcript's form so that the two compare as text.
 import { readFileSync } from 'node:fs';
 
-const NAMED_KEYS = { Enter: '\n', Space: ' ', Backspace: '\b' };
-
-// The path's keys as steps: { key } (one character, or 'special') or { line }.
-export function parsePath(text) {
-    const steps = [];
-    for (const raw of text.split('\n')) {
-        const tokens = tokenize(raw);
-        if (tokens[0] !== 'keys') continue;
-        for (const token of tokens.slice(1)) steps.push(...expand(token));
-    }
-    return steps;
-}
-
-// Splits a line into words; a quoted text is one word (with its quotes) and '#'
-// outside quotes starts a comment.
-function tokenize(line) {
-    const tokens = [];
-    let i = 0;
-    while (i < line.length) {
-        if (/\s/.test(line[i])) { ++i; continue; }
-        if (line[i] === '#') break;
-        let token = '';
-        while (i < line.length && !/\s/.test(line[i])) {
-            if (line[i] === '"') {
-                token += line[i++];
-                while (i < line.length && line[i] !== '"') {
-                    if (line[i] === '\\') token += line[i++];
-                    token += line[i++];
-                }
-                if (i >= line.length) throw new Error(`unclosed quote in: ${line}`);
-            }
-            token += line[i++];
-        }
-        tokens.push(token);
-    }
-    return tokens;
-}
-
-function expand(token) {
-    const repeat = /^(.+)\*(\d+)$/.exec(token);
-    if (repeat && repeat[1] !== '') {
-        const one = expand(repeat[1]);
-        return Array.from({ length: Number(repeat[2]) }, () => one).flat();
-    }
-    if (token.startsWith('"')) {
-        return [{ line: token.slice(1, -1).replace(/\\(["\\])/g, '$1') }];
-    }
-    if (token in NAMED_KEYS) return [{ key: NAMED_KEYS[token] }];
-    if (/^special\+\d+$/.test(token)) return [{ key: 'special' }];
-    if ([...token].length !== 1) throw new Error(`unknown key: ${token}`);
-    return [{ key: token }];
-}
-
 // The waits of a transcript: { number, tracks, rows: Map(row -> {text, colours}),
-// cursor: [x, y] }, the closing line and the tracks started after the last wait.
+// cursor: [x, y], step }, the closing line and the tracks started after the last
+// wait. A step is what the wait was given: { key } (a browser key name) or { line },
+// or null where the script had no more keys.
 export function parseTranscript(text) {
     const waits = [];
     let end = null;
@@ -68,7 +16,7 @@ export function parseTranscript(text) {
     for (const line of text.split('\n')) {
         let match;
         if ((match = /^== wait (\d+)/.exec(line))) {
-            wait = { number: Number(match[1]), tracks: [], rows: new Map(), cursor: null };
+            wait = { number: Number(match[1]), tracks: [], rows: new Map(), cursor: null, step: null };
             waits.push(wait);
         } else if ((match = /^== end: (.*)$/.exec(line))) {
             end = match[1];
@@ -86,9 +34,19 @@ export function parseTranscript(text) {
             wait.rows.get(lastRow).colours = match[1];
         } else if ((match = /^cursor: (\d+),(\d+)/.exec(line))) {
             wait.cursor = [Number(match[1]), Number(match[2])];
+        } else if ((match = /^key: (.+)$/.exec(line))) {
+            wait.step = match[1] === '-' ? null : { key: browserKey(match[1]) };
+        } else if ((match = /^line: "(.*)"$/.exec(line))) {
+            wait.step = { line: match[1].replace(/\\(["\\])/g, '$1') };
         }
     }
     return { waits, end, endTracks };
+}
+
+// The browser key for a key of the transcript: Space, Enter, Backspace and Tab are
+// browser key names already; a special key stands for any key the game reads as one.
+function browserKey(key) {
+    return /^special\+\d+$/.test(key) ? 'ArrowDown' : key;
 }
 
 function trackList(text) {
@@ -96,10 +54,7 @@ function trackList(text) {
 }
 
 export function readTranscript(folder, name) {
-    return {
-        steps: parsePath(readFileSync(`${folder}/${name}.path`, 'utf8')),
-        ...parseTranscript(readFileSync(`${folder}/${name}.transcript`, 'utf8')),
-    };
+    return parseTranscript(readFileSync(`${folder}/${name}.transcript`, 'utf8'));
 }
 
 // A page screen (readScreen) in the transcript's form: its non-blank rows, each
