@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "scratch_folder.hpp"
+#include "scratch.hpp"
 
 namespace vov {
 namespace {
@@ -106,17 +106,10 @@ TEST_F(TrackSearchTest, OnlyRegularFilesAreTracks) {
 }
 
 TEST_F(TrackSearchTest, ThisProcessUsesItsEnvironmentAndItsOwnFolder) {
-    const char* old_xdg = std::getenv("XDG_DATA_HOME");
-    const std::string saved = old_xdg ? old_xdg : "";
-    setenv("XDG_DATA_HOME", xdg_.c_str(), 1);
+    const WithVariable xdg("XDG_DATA_HOME", xdg_.string());
     put(xdg_ / "vovuzavo/music/env.mp3");
     const Found found = find_track("env.mp3");
     const TrackPlaces places = current_track_places();
-    if (old_xdg) {
-        setenv("XDG_DATA_HOME", saved.c_str(), 1);
-    } else {
-        unsetenv("XDG_DATA_HOME");
-    }
 
     EXPECT_EQ(found, Found((xdg_ / "vovuzavo/music/env.mp3").string()));
     EXPECT_EQ(places.binary_dir, fs::canonical("/proc/self/exe").parent_path().string());

@@ -24,7 +24,7 @@
 #include <optional>
 #include <thread>
 
-#include "scratch_folder.hpp"
+#include "scratch.hpp"
 
 namespace vov {
 namespace {
@@ -88,6 +88,22 @@ TEST_F(Mp3PlayerTest, PlaysATrackUntilTheStopTrack) {
     player.play("tone.mp3");  // returns at once: decoding runs on its own thread
     EXPECT_GT(size_when_written(dir_.path() / "out.wav", 20000), 0u)
         << "the decoded tone never reached the output";
+    player.play(kStopMusic);
+}
+
+// A track that lies only in the player's music folder plays, as for an installed game.
+TEST_F(Mp3PlayerTest, PlaysATrackFoundOnlyInThePlayersMusicFolder) {
+    const fs::path music = dir_.path() / "xdg/vovuzavo/music";
+    fs::create_directories(music);
+    fs::rename("tone.mp3", music / "foret.mp3");
+    fs::create_directory("work");
+    const InFolder work(dir_.path() / "work");
+    const WithVariable xdg("XDG_DATA_HOME", (dir_.path() / "xdg").string());
+
+    Mp3Player player("wav", (dir_.path() / "out.wav").string());
+    player.play("foret.mp3");
+    EXPECT_GT(size_when_written(dir_.path() / "out.wav", 10000), 0u)
+        << "the track of the player's music folder never reached the output";
     player.play(kStopMusic);
 }
 

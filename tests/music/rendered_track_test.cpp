@@ -12,7 +12,7 @@
 
 #include "console/mp3_player.hpp"
 #include "render.hpp"
-#include "scratch_folder.hpp"
+#include "scratch.hpp"
 #include "score.hpp"
 
 namespace vov {

@@ -14,7 +14,7 @@
 #include <sstream>
 
 #include "hero/sheet.hpp"
-#include "scratch_folder.hpp"
+#include "scratch.hpp"
 #include "test_game.hpp"
 
 namespace vov::test {

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <random>
 
-#include "scratch_folder.hpp"
+#include "scratch.hpp"
 #include "shell/main_flow.hpp"
 #include "test_game.hpp"
 

@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "console/cp850.hpp"
-#include "scratch_folder.hpp"
+#include "scratch.hpp"
 #include "shell/main_flow.hpp"
 #include "test_game.hpp"
 

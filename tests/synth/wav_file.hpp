@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "cli.hpp"
-#include "scratch_folder.hpp"
+#include "scratch.hpp"
 
 namespace vov::synth::test {
 

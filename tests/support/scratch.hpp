@@ -1,8 +1,10 @@
-// Folders of a test's own: made fresh under /tmp, removed with all they hold.
+// A test's own scratch: a fresh folder, the working directory, an environment
+// variable, each put back as it was when the object goes.
 #pragma once
 
 #include <stdlib.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -46,6 +48,32 @@ public:
 
 private:
     std::filesystem::path old_;
+};
+
+// Sets an environment variable for the life of the object, then puts back its old
+// value, or its absence.
+class WithVariable {
+public:
+    WithVariable(const char* name, const std::string& value) : name_(name) {
+        const char* old = std::getenv(name);
+        if (old != nullptr) old_ = old;
+        had_ = old != nullptr;
+        setenv(name, value.c_str(), 1);
+    }
+    ~WithVariable() {
+        if (had_) {
+            setenv(name_, old_.c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+    }
+    WithVariable(const WithVariable&) = delete;
+    WithVariable& operator=(const WithVariable&) = delete;
+
+private:
+    const char* name_;
+    std::string old_;
+    bool had_ = false;
 };
 
 }  // namespace vov
