@@ -21,45 +21,28 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <numbers>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include "scratch.hpp"
+#include "wav.hpp"
 
 namespace vov {
 namespace {
 
 namespace fs = std::filesystem;
 
-void put16(std::ofstream& out, std::uint16_t v) {
-    out.put(static_cast<char>(v & 0xFF)).put(static_cast<char>(v >> 8));
-}
-void put32(std::ofstream& out, std::uint32_t v) {
-    put16(out, static_cast<std::uint16_t>(v & 0xFFFF));
-    put16(out, static_cast<std::uint16_t>(v >> 16));
-}
-
-// Two seconds of a 440 Hz tone, mono, 16 bits, 22050 Hz.
+// Two seconds of a 440 Hz tone, as the synthesizer writes its WAV files.
 void write_tone(const fs::path& path) {
-    constexpr std::uint32_t kRate = 22050;
-    constexpr std::uint32_t kSamples = kRate * 2;
-    std::ofstream out(path, std::ios::binary);
-    out.write("RIFF", 4);
-    put32(out, 36 + kSamples * 2);
-    out.write("WAVEfmt ", 8);
-    put32(out, 16);
-    put16(out, 1);
-    put16(out, 1);
-    put32(out, kRate);
-    put32(out, kRate * 2);
-    put16(out, 2);
-    put16(out, 16);
-    out.write("data", 4);
-    put32(out, kSamples * 2);
-    for (std::uint32_t i = 0; i < kSamples; ++i) {
-        const double wave = std::sin(2.0 * 3.14159265358979 * 440.0 * i / kRate);
-        put16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(wave * 12000)));
+    constexpr int kRate = 44100;
+    std::vector<std::int16_t> samples(2 * kRate);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const double t = static_cast<double>(i) / kRate;
+        samples[i] = static_cast<std::int16_t>(12000 * std::sin(2 * std::numbers::pi * 440 * t));
     }
+    synth::save_wav(path.string(), samples);
 }
 
 class Mp3PlayerTest : public ::testing::Test {
