@@ -17,7 +17,6 @@ var Module = (function () {
     const BACKSPACE = 8;
     const ESCAPE = 27;
     const SPECIAL_KEY = 256;  // keys without a character: no menu accepts them
-    const STOP_MUSIC = 'stopson.mp3';
     const FOLDER = '/saves';
     const SAVE_SUFFIX = '_save.txt';
     const LARGEST_UPLOAD = 64 * 1024;
@@ -224,9 +223,10 @@ var Module = (function () {
     let audio = null;
     let musicOn = setting('vovuzavo-music') !== 'off';
 
-    function playTrack(name) {
+    // `stops`: the name is the game's way to stop the music, not a track.
+    function playTrack(name, stops) {
         game.tracks.push(name);
-        track = name === STOP_MUSIC ? null : name;
+        track = stops ? null : name;
         startTrack();
     }
 
