@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<vov::SaveData> save =
         vov::parse_save(std::string(reinterpret_cast<const char*>(data), size));
     if (!save) return 0;
-    vov::Screen screen(80, 44);
+    vov::Screen screen(vov::kConsoleColumns, vov::kConsoleRows);
     CyclingKeys keys;
     Silence music;
     StillClock clock;

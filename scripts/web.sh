@@ -12,7 +12,7 @@ command -v emcmake >/dev/null || bash scripts/install-deps.sh web
 # Debian's Emscripten runs on Node and needs the acorn module that Debian keeps here.
 export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel -DVOVUZAVO_WERROR=ON >/dev/null
-cmake --build build-web -j2
+cmake --build build-web -j"$(nproc)"
 if compgen -G "build/music/*.mp3" >/dev/null; then
   mkdir -p build-web/site/music
   cp build/music/*.mp3 build-web/site/music/

@@ -25,7 +25,7 @@ struct TerminalUnusable : std::runtime_error {
 class CursesTerminal : public Keyboard {
 public:
     // The console is never larger than this, whatever the terminal says.
-    static constexpr int kMostColumns = 80;
+    static constexpr int kMostColumns = kConsoleColumns;
     static constexpr int kMostRows = 200;
 
     // Takes over the terminal on `out` and `in` (the real one by default).

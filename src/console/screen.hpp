@@ -19,6 +19,10 @@
 
 namespace vov {
 
+// The game's console, as the game draws it: 80 columns and 44 rows.
+inline constexpr int kConsoleColumns = 80;
+inline constexpr int kConsoleRows = 44;
+
 struct Cell {
     std::uint8_t ch = ' ';    // code page 850
     std::uint8_t attr = 0x07; // conio attribute: foreground bits 0-3, background 4-6, blink 7

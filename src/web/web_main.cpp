@@ -13,11 +13,8 @@
 
 namespace {
 
-constexpr int kCols = 80;
-constexpr int kRows = 44;
-
 void play_one_game(vov::Music& music, vov::Clock& clock) {
-    vov::Screen screen(kCols, kRows);
+    vov::Screen screen(vov::kConsoleColumns, vov::kConsoleRows);
     vov::web::WebKeyboard keyboard(screen);
     vov::Game game(screen, keyboard, music, clock);
     try {

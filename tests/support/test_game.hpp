@@ -54,7 +54,7 @@ public:
 
 // Everything a test game needs, in one object.
 struct TestGame {
-    explicit TestGame(int cols = 80, int rows = 44)
+    explicit TestGame(int cols = kConsoleColumns, int rows = kConsoleRows)
         : screen(cols, rows), game(screen, keys, music, clock) {}
 
     // The rows of the screen, decoded to UTF-8 (row 1 first).

@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "console/screen.hpp"
+
 namespace vov::test {
 
 struct PathKey {
@@ -36,8 +38,8 @@ struct Path {
     std::string title;
     long long clock = 1000;
     long long clock_step = 0;
-    int cols = 80;
-    int rows = 44;
+    int cols = kConsoleColumns;
+    int rows = kConsoleRows;
     std::vector<std::pair<std::string, std::string>> saves;  // save name, fixture file
     std::vector<PathKey> keys;
 };
